@@ -43,6 +43,31 @@ enum TShiftFlag {
 Q_DECLARE_FLAGS(TShiftState, TShiftFlag)
 Q_FLAG_NS(TShiftState)
 
+// Canvas state.
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+Q_ENUM_NS(TPenStyle)
+
+// Raster operation of the pen (and of shape interiors drawn with it).
+enum TPenMode {
+  pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+  pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+};
+Q_ENUM_NS(TPenMode)
+
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+Q_ENUM_NS(TBrushStyle)
+
+enum TFontStyleFlag { fsBold = 0x01, fsItalic = 0x02, fsUnderline = 0x04, fsStrikeOut = 0x08 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyleFlag)
+Q_FLAG_NS(TFontStyles)
+
+enum TFontPitch { fpDefault, fpVariable, fpFixed };
+Q_ENUM_NS(TFontPitch)
+
+// How CopyRect combines source and destination.
+enum TCopyMode { cmSrcCopy, cmSrcInvert, cmSrcAnd, cmSrcPaint, cmNotSrcCopy, cmDstInvert, cmBlackness, cmWhiteness };
+Q_ENUM_NS(TCopyMode)
+
 enum TComponentStateFlag { csLoading = 0x01, csDesigning = 0x02 };
 Q_DECLARE_FLAGS(TComponentState, TComponentStateFlag)
 
@@ -101,3 +126,4 @@ struct TPointF {
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Veltor::TShiftState)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Veltor::TComponentState)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Veltor::TFontStyles)

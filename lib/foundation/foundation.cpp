@@ -1,1 +1,0 @@
-#include "foundation/foundation.h"

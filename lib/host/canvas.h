@@ -1,0 +1,184 @@
+#pragma once
+// The drawing surface every control paints on: integer pixel geometry with
+// exclusive right and bottom edges, aliased shapes, thin lines that leave out
+// their last pixel, and raster-operation pen modes (XOR really is XOR).
+
+#include "host/color.h"
+#include "host/types.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace Veltor {
+
+struct TPen {
+  TColor Color = clBlack;
+  int Width = 1;
+  TPenStyle Style = psSolid;
+  TPenMode Mode = pmCopy;
+};
+
+struct TBrush {
+  TColor Color = clWhite;
+  TBrushStyle Style = bsSolid;
+};
+
+// A font described the classic way: a negative Height is the character height
+// in pixels (without internal leading), a positive one the cell height. Size
+// is in points at 96 dpi and is derived from Height.
+class TFont {
+ public:
+  QString Name = QStringLiteral("MS Sans Serif");
+  int Height = -11;
+  TColor Color = clWindowText;
+  TFontStyles Style;
+  TFontPitch Pitch = fpDefault;
+  int Orientation = 0;  // escapement in tenths of a degree, counter-clockwise
+
+  int Size() const;
+  void SetSize(int points);
+
+  // The Qt font this describes: pixel sized, kerning off, full hinting, so
+  // text widths add up character by character.
+  QFont ToQFont() const;
+
+  friend bool operator==(const TFont& a, const TFont& b) {
+    return a.Name == b.Name && a.Height == b.Height && a.Color == b.Color &&
+           a.Style == b.Style && a.Pitch == b.Pitch && a.Orientation == b.Orientation;
+  }
+  friend bool operator!=(const TFont& a, const TFont& b) { return !(a == b); }
+};
+
+class TCanvas {
+ public:
+  explicit TCanvas(QImage* target = nullptr);
+  ~TCanvas();
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  // Points the canvas at another image (or none). Ends any painting session.
+  void SetTarget(QImage* target);
+  QImage* Target() const { return FTarget; }
+  // Ends the painting session on the image, so that it may be copied, resized
+  // or read. The next drawing call starts a new one.
+  void Release();
+
+  TPen Pen;
+  TBrush Brush;
+  TFont Font;
+  TCopyMode CopyMode = cmSrcCopy;
+  TPoint PenPos;
+
+  // Restricts drawing to r (within the image); ClearClip lifts the limit.
+  void SetClipRect(const TRect& r);
+  void ClearClip();
+  TRect ClipRect() const;
+
+  // Lines with the pen; the end point itself is not drawn.
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  void Polyline(const TPoint* points, int count);
+  void Polyline(const std::vector<TPoint>& points) { Polyline(points.data(), int(points.size())); }
+
+  // Shapes: interior with the brush, outline with the pen.
+  void Polygon(const TPoint* points, int count);
+  void Polygon(const std::vector<TPoint>& points) { Polygon(points.data(), int(points.size())); }
+  void Rectangle(int x1, int y1, int x2, int y2);
+  void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+  void Ellipse(int x1, int y1, int x2, int y2);
+  void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+  void RoundRect(int x1, int y1, int x2, int y2, int cw, int ch);
+  // Arc, Pie and Chord run counter-clockwise from the radial through (x3, y3)
+  // to the radial through (x4, y4).
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+  void Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+
+  // Brush-only fills that ignore the pen mode.
+  void FillRect(const TRect& r);
+  void FrameRect(const TRect& r);
+
+  // Text in Font.Color; the background is filled with the brush unless the
+  // brush is clear. TextOut leaves the pen position after the text.
+  void TextOut(int x, int y, const QString& text);
+  void TextRect(const TRect& r, int x, int y, const QString& text);
+  int TextWidth(const QString& text) const;
+  int TextHeight(const QString& text) const;
+
+  // Pictures.
+  void Draw(int x, int y, const QImage& image);
+  void StretchDraw(const TRect& r, const QImage& image);
+  // Copies source rectangle s of image src into d, stretching when the sizes
+  // differ, combined by CopyMode.
+  void CopyRect(const TRect& d, const QImage& src, const TRect& s);
+
+  TColor Pixel(int x, int y) const;
+  void SetPixel(int x, int y, TColor c);
+
+  // A painter on the image with no state applied, for drawing the canvas
+  // does not offer. Valid until the next canvas call.
+  QPainter& Painter();
+
+  // Called with the bounds of everything drawn, so a control can show it.
+  std::function<void(const QRect&)> OnChange;
+
+ private:
+  enum class ShapeOp { Ellipse, RoundRect, Arc, Pie, Chord };
+
+  bool Ready() const { return FTarget && !FTarget->isNull(); }
+  QRect Bounds() const;
+  void Changed(const QRect& r);
+  QPainter& Begin();
+  void ApplyShapeState(bool withPen, bool withBrush);
+  void ApplyCompositionForPen();
+
+  void ThinLine(int x0, int y0, int x1, int y1);
+  void PlotPixel(int x, int y, QRgb pen);
+  void WideLine(int x0, int y0, int x1, int y1);
+  void CurveShape(ShapeOp op, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
+
+  QImage* FTarget = nullptr;
+  std::unique_ptr<QPainter> FPainter;
+  QRect FClip;  // empty means the whole image
+  bool FClipSet = false;
+  int FStylePos = 0;  // position in the dash pattern of thin styled lines
+};
+
+// An off-screen picture with its own canvas.
+class TBitmap {
+ public:
+  TBitmap();
+  TBitmap(int width, int height);
+  TBitmap(const TBitmap&) = delete;
+  TBitmap& operator=(const TBitmap&) = delete;
+
+  int Width() const { return FImage.width(); }
+  int Height() const { return FImage.height(); }
+  // Resizes the picture; what fits of the old content is kept, new area is white.
+  void SetSize(int width, int height);
+  void SetWidth(int width) { SetSize(width, Height()); }
+  void SetHeight(int height) { SetSize(Width(), height); }
+
+  TCanvas& Canvas() { return FCanvas; }
+  // The picture, with any painting session ended first.
+  const QImage& Image() {
+    FCanvas.Release();
+    return FImage;
+  }
+
+ private:
+  QImage FImage;
+  TCanvas FCanvas;
+};
+
+// One-time font set-up: substitutions for the classic font names.
+void RegisterFontSubstitutions();
+
+}  // namespace Veltor

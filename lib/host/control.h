@@ -1,0 +1,185 @@
+#pragma once
+// Controls that keep a canvas they may draw on at any moment.
+//
+// Each control owns a surface the size of the widget. Paint() draws the whole
+// control into it; drawing done outside Paint (pressed bevels, XOR pointers,
+// blinking LEDs) goes straight onto the surface, and only the changed
+// rectangle is shown. paintEvent only copies the surface to the screen,
+// calling Paint first when the control was invalidated or resized.
+
+#include "host/canvas.h"
+#include "host/component.h"
+#include "host/types.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace Veltor {
+
+// A message delivered synchronously by Perform: Msg and its two parameters in,
+// Result out.
+struct TMessage {
+  quint32 Msg = 0;
+  qintptr WParam = 0;
+  qintptr LParam = 0;
+  qintptr Result = 0;
+};
+
+// The first message number free for controls' own use.
+constexpr quint32 WM_USER = 0x400;
+
+class TControl : public QWidget, public TComponentBase {
+  Q_OBJECT
+  Q_PROPERTY(int Left READ Left WRITE SetLeft)
+  Q_PROPERTY(int Top READ Top WRITE SetTop)
+  Q_PROPERTY(int Width READ Width WRITE SetWidth)
+  Q_PROPERTY(int Height READ Height WRITE SetHeight)
+  Q_PROPERTY(Veltor::TAlign Align READ Align WRITE SetAlign)
+  Q_PROPERTY(Veltor::TColor Color READ Color WRITE SetColor)
+  Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+  Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+  Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+  Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+  Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+
+ public:
+  explicit TControl(QWidget* parent = nullptr);
+  ~TControl() override;
+
+  int Left() const { return x(); }
+  int Top() const { return y(); }
+  int Width() const { return width(); }
+  int Height() const { return height(); }
+  void SetLeft(int v) { move(v, y()); }
+  void SetTop(int v) { move(x(), v); }
+  void SetWidth(int v) { resize(qMax(0, v), height()); }
+  void SetHeight(int v) { resize(width(), qMax(0, v)); }
+  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, qMax(0, width), qMax(0, height)); }
+  TRect ClientRect() const { return TRect(0, 0, width(), height()); }
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign align);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
+
+  bool Enabled() const { return isEnabled(); }
+  void SetEnabled(bool enabled);
+  // The control's own flag, whether or not its parent is shown.
+  bool Visible() const { return !isHidden(); }
+  void SetVisible(bool visible) { QWidget::setVisible(visible); }
+
+  QString Hint() const { return FHint; }
+  void SetHint(const QString& hint);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool show);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool v) { FParentShowHint = v; }
+
+  const TFont& Font() const { return FFont; }
+  void SetFont(const TFont& font);
+
+  // The control's drawing surface; created at the widget's size on demand.
+  TCanvas& Canvas();
+
+  // Asks for a full Paint at the next paint event.
+  void Invalidate();
+  // Paints at once: Repaint always, Update only what is pending.
+  void Repaint();
+  void Update();
+  // Runs a pending Paint into the surface without needing the widget shown.
+  void PaintNow();
+  // A copy of the surface as it is now (after any pending Paint).
+  QImage SurfaceImage();
+
+  // Delivers a message synchronously to WndProc and returns its Result.
+  qintptr Perform(quint32 msg, qintptr wParam = 0, qintptr lParam = 0);
+  // Queues a message for WndProc; it is handled by the event loop.
+  void PostMessage(quint32 msg, qintptr wParam = 0, qintptr lParam = 0);
+
+ signals:
+  void OnMouseDown(QObject* Sender, Veltor::TMouseButton Button, Veltor::TShiftState Shift, int X, int Y);
+  void OnMouseMove(QObject* Sender, Veltor::TShiftState Shift, int X, int Y);
+  void OnMouseUp(QObject* Sender, Veltor::TMouseButton Button, Veltor::TShiftState Shift, int X, int Y);
+  void OnKeyDown(QObject* Sender, quint16& Key, Veltor::TShiftState Shift);
+  void OnKeyPress(QObject* Sender, QChar& Key);
+
+ protected:
+  // Draws the whole control into Canvas(). The default fills it with Color.
+  virtual void Paint();
+
+  // Mouse and keyboard, already translated. The defaults fire the matching
+  // On... signal; a control that handles the input itself need not call them.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void KeyDown(quint16& Key, TShiftState Shift);
+  virtual void KeyUp(quint16& Key, TShiftState Shift);
+  virtual void KeyPress(QChar& Key);
+
+  // Handles messages sent with Perform or PostMessage.
+  virtual void WndProc(TMessage& Message);
+
+  // Called after the control's size changed.
+  virtual void Resized() {}
+  virtual void FontChanged() { Invalidate(); }
+
+  TFont& FontRef() { return FFont; }
+  bool Invalidated() const { return FInvalid; }
+
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+
+ private:
+  void EnsureSurface();
+  void SurfaceChanged(const QRect& r);
+
+  QImage FSurface;
+  TCanvas FCanvas;
+  bool FInvalid = true;
+  bool FInPaint = false;
+  TAlign FAlign = alNone;
+  TColor FColor = clBtnFace;
+  TFont FFont;
+  QString FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+};
+
+// A windowed control: may take the keyboard focus.
+class TCustomControl : public TControl {
+  Q_OBJECT
+  Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+ public:
+  explicit TCustomControl(QWidget* parent = nullptr);
+  bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
+  void SetTabStop(bool v) { setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus); }
+};
+
+// A light control that never takes the focus.
+class TGraphicControl : public TControl {
+  Q_OBJECT
+ public:
+  explicit TGraphicControl(QWidget* parent = nullptr);
+};
+
+// The shift state of a Qt input event.
+TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+
+// Sends a message to every control that is a direct child of parent, in child
+// order, until one sets a non-zero Result; returns that Result.
+qintptr Broadcast(QWidget* parent, quint32 msg, qintptr wParam = 0, qintptr lParam = 0);
+
+// Places the aligned child controls of parent (top, bottom, left, right, then
+// client). Controls call it themselves when their alignment changes and when
+// the parent is resized.
+void AlignControls(QWidget* parent);
+
+}  // namespace Veltor
