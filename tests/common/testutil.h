@@ -1,13 +1,38 @@
 #pragma once
 // Helpers shared by the widget tests.
 
+#include "host/color.h"
+#include "host/modalui.h"
+
 #include <QImage>
 #include <QString>
+#include <QStringList>
+
+#include <deque>
 
 namespace VeltorTest {
 
 // Saves img under the test output folder (VELTOR_TEST_OUTPUT or the system
 // temp folder) and returns the path written.
 QString SaveImage(const QImage& img, const QString& name);
+
+// The colour of one pixel of an RGB32 image, as a library colour.
+Veltor::TColor PixelAt(const QImage& img, int x, int y);
+
+// Answers every modal question from a script and records what was asked.
+// Installs itself for its lifetime.
+class ScriptedModalUI : public Veltor::TModalUI {
+ public:
+  ScriptedModalUI();
+  ~ScriptedModalUI() override;
+
+  std::deque<Veltor::TModalResult> Answers;  // used front first; mrOk when empty
+  QStringList Messages;                      // texts shown, in order
+  int Beeps = 0;
+
+  Veltor::TModalResult Message(const QString& caption, const QString& text, Veltor::TMsgDlgType type,
+                               Veltor::TMsgDlgButtons buttons) override;
+  void Beep() override { ++Beeps; }
+};
 
 }  // namespace VeltorTest
