@@ -65,10 +65,13 @@ TRect PaintFrame(TCanvas& canvas, const TFrameLook& look, int width, int height)
   TRect inner(0, 0, width, height);
   PrepareForRings(canvas);
 
+  const TRect savedClip = canvas.ClipRect();
   if (look.FrameLineApplies()) {
     canvas.Brush.Color = look.ColBtnBord;
     canvas.FrameRect(inner);
     inner.Shrink(1);
+    // A ring pushed out over a switched-off side must not cover the line.
+    canvas.SetClipRect(inner);
   }
 
   DrawBevel(canvas, look, inner, look.BevelOut);
@@ -84,20 +87,23 @@ TRect PaintFrame(TCanvas& canvas, const TFrameLook& look, int width, int height)
   PrepareForRings(canvas);
   canvas.Brush.Color = look.ColBgnd;
   canvas.FillRect(inner);
+  canvas.SetClipRect(savedClip);
   return inner;
 }
 
 TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int height, bool pressed) {
   TRect inner(0, 0, width, height);
   PrepareForRings(canvas);
-  if (look.FrameLineApplies()) inner.Shrink(1);
+  const TRect savedClip = canvas.ClipRect();
+  if (look.FrameLineApplies()) {
+    inner.Shrink(1);
+    canvas.SetClipRect(inner);
+  }
 
   if (look.BevelOut != bvNone) {
     AdjustSides(look, inner, look.BevWidth);
     DrawPressedRing(canvas, inner, look.BevWidth, ShowsSunken(look, look.BevelOut, pressed));
-    return inner;
-  }
-  if (look.BevelIn != bvNone) {
+  } else if (look.BevelIn != bvNone) {
     if (look.BordWidth > 0) {
       AdjustSides(look, inner, look.BordWidth);
       inner.Shrink(look.BordWidth);
@@ -106,6 +112,7 @@ TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int h
     DrawPressedRing(canvas, inner, look.BevWidth, ShowsSunken(look, look.BevelIn, pressed));
     inner.Shrink(look.BevWidth);
   }
+  canvas.SetClipRect(savedClip);
   return inner;
 }
 
