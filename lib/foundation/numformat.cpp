@@ -87,7 +87,7 @@ DecimalValue ToDecimal(double value, int precision, int decimals) {
   return d;
 }
 
-QString SpecialText(double value) {
+QString NonFiniteText(double value) {
   if (std::isnan(value)) return QStringLiteral("NAN");
   return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 }
@@ -138,7 +138,7 @@ QString PlainText(const DecimalValue& d, int minIntDigits, int decimals) {
 }
 
 QString GeneralText(double value, int precision, int minExpDigits) {
-  if (!std::isfinite(value)) return SpecialText(value);
+  if (!std::isfinite(value)) return NonFiniteText(value);
   const DecimalValue d = ToDecimal(value, precision, kNoDecimalLimit);
   if (d.Digits.empty()) return QStringLiteral("0");
   if (d.Exponent > precision || d.Exponent < -3)
@@ -219,7 +219,7 @@ long long Trunc(double value) { return SaturatedFromIntegral(std::trunc(value));
 QString FloatToStrFixed(double value, int precision, int digits) {
   precision = std::clamp(precision, 2, kRawDigits);
   digits = std::clamp(digits, 0, kRawDigits);
-  if (!std::isfinite(value)) return SpecialText(value);
+  if (!std::isfinite(value)) return NonFiniteText(value);
   const DecimalValue d = ToDecimal(value, precision, digits);
   if (d.Exponent > precision)
     return ScientificText(d, 0, QLatin1Char('E'), false, std::min(digits, 4));
@@ -235,7 +235,7 @@ QString FormatFloatPattern(const QString& pattern, double value) {
     qWarning("FormatFloatPattern: unsupported pattern \"%s\"", qUtf8Printable(pattern));
     return FloatToStrGeneral(value);
   }
-  if (!std::isfinite(value)) return SpecialText(value);
+  if (!std::isfinite(value)) return NonFiniteText(value);
 
   if (pic.Scientific) {
     const DecimalValue d = ToDecimal(value, 1 + pic.MaxDecimals, kNoDecimalLimit);

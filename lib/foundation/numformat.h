@@ -20,8 +20,8 @@ struct FormatSettings {
   QString ShortDateFormat = QStringLiteral("dd.mm.yy");
 };
 
-// The one format every conversion below reads. Start-up sets it to the
-// defaults above; the demonstration program switches it with the language.
+// The one format every conversion below reads. It starts with the values
+// above; the demonstration program switches it along with the language.
 FormatSettings& Formats();
 
 // Real to integer with halves going to the even neighbour (2.5 -> 2, 3.5 -> 4).
