@@ -1,2 +1,4 @@
 #pragma once
 // Umbrella header of the foundation library.
+
+#include "foundation/tickregistry.h"
