@@ -1,4 +1,5 @@
 #pragma once
 // Umbrella header of the foundation library.
 
+#include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
