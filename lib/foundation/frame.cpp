@@ -116,6 +116,44 @@ TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int h
   return inner;
 }
 
+TButtonStep ButtonMouseDown(TTastStyle style, bool status) {
+  TButtonStep step;
+  switch (style) {
+    case tsNone:
+      break;
+    case tsPush:
+      step.Look = TButtonStep::Press;
+      step.FireDown = true;
+      break;
+    case tsPushPull:
+      // Toggles on the press; the release does nothing.
+      step.Look = status ? TButtonStep::Release : TButtonStep::Press;
+      step.FireUp = status;
+      step.FireDown = !status;
+      step.FireClick = true;
+      break;
+  }
+  return step;
+}
+
+TButtonStep ButtonMouseUp(TTastStyle style, bool status) {
+  TButtonStep step;
+  switch (style) {
+    case tsNone:
+      if (status) step.Look = TButtonStep::Release;
+      step.FireClick = true;
+      break;
+    case tsPush:
+      step.Look = TButtonStep::Release;
+      step.FireUp = true;
+      step.FireClick = true;
+      break;
+    case tsPushPull:
+      break;
+  }
+  return step;
+}
+
 void FitFont(TCanvas& canvas, const TRect& rect, const QString& text) {
   // Bounds that keep the loops finite for any rectangle; the rest of the rule
   // is the classic one.

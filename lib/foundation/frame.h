@@ -49,6 +49,18 @@ TRect PaintFrame(TCanvas& canvas, const TFrameLook& look, int width, int height)
 // the rectangle the frame code reached.
 TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int height, bool pressed);
 
+// What a press or release does to a frame button: its look changes first,
+// then OnDown or OnUp fires, then OnClick. Which button and where do not matter.
+struct TButtonStep {
+  enum TLook { Keep, Press, Release };
+  TLook Look = Keep;
+  bool FireDown = false;
+  bool FireUp = false;
+  bool FireClick = false;
+};
+TButtonStep ButtonMouseDown(TTastStyle style, bool status);
+TButtonStep ButtonMouseUp(TTastStyle style, bool status);
+
 // Sets canvas.Font to the largest size at which text fits rect with a tenth
 // of its height to spare. An empty text gets size 10.
 void FitFont(TCanvas& canvas, const TRect& rect, const QString& text);

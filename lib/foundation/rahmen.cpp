@@ -44,40 +44,18 @@ void TRahmen::DrawPressed(bool pressed) {
 
 // Any button, anywhere: the framework's own mouse events are not fired.
 void TRahmen::MouseDown(TMouseButton, TShiftState, int, int) {
-  switch (FLook.ButtonStyle) {
-    case tsNone:
-      break;
-    case tsPush:
-      DrawPressed(true);
-      emit OnDown(this);
-      break;
-    case tsPushPull:
-      if (FStatus) {
-        DrawPressed(false);
-        emit OnUp(this);
-      } else {
-        DrawPressed(true);
-        emit OnDown(this);
-      }
-      emit OnClick(this);
-      break;
-  }
+  RunButtonStep(ButtonMouseDown(FLook.ButtonStyle, FStatus));
 }
 
 void TRahmen::MouseUp(TMouseButton, TShiftState, int, int) {
-  switch (FLook.ButtonStyle) {
-    case tsNone:
-      if (FStatus) DrawPressed(false);
-      emit OnClick(this);
-      break;
-    case tsPush:
-      DrawPressed(false);
-      emit OnUp(this);
-      emit OnClick(this);
-      break;
-    case tsPushPull:
-      break;
-  }
+  RunButtonStep(ButtonMouseUp(FLook.ButtonStyle, FStatus));
+}
+
+void TRahmen::RunButtonStep(const TButtonStep& step) {
+  if (step.Look != TButtonStep::Keep) DrawPressed(step.Look == TButtonStep::Press);
+  if (step.FireDown) emit OnDown(this);
+  if (step.FireUp) emit OnUp(this);
+  if (step.FireClick) emit OnClick(this);
 }
 
 }  // namespace Veltor

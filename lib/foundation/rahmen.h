@@ -85,6 +85,8 @@ class TRahmen : public TCustomControl {
   TRect FInnerRect;
 
  private:
+  void RunButtonStep(const TButtonStep& step);
+
   template <typename T>
   void Change(T& field, T value) {
     if (field == value) return;
