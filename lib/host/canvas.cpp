@@ -271,11 +271,6 @@ void TCanvas::LineTo(int x, int y) {
   PenPos = TPoint(x, y);
 }
 
-void TCanvas::PlotPixel(int x, int y, QRgb pen) {
-  QRgb* row = reinterpret_cast<QRgb*>(FTarget->scanLine(y));
-  row[x] = Pen.Mode == pmCopy ? pen : Rop2(Pen.Mode, pen, row[x]);
-}
-
 // Bresenham's line from (x0, y0) towards (x1, y1), leaving out the end pixel,
 // straight into the image rows.
 void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
@@ -283,24 +278,38 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   const int dy = std::abs(y1 - y0);
   const int steps = std::max(dx, dy);
   if (steps == 0) return;
-  // Pixels go straight into the rows. A painter may stay active: an image is
-  // never shared while it is being painted, so scanLine() cannot detach it.
   const QRect clip = Bounds();
+  const QRect span = SpanRect(x0, y0, x1, y1);
+  if (!clip.intersects(span)) {
+    FStylePos += steps;
+    return;
+  }
+  const bool inside = clip.contains(span);
+  // Pixels go straight into the rows. A painter may stay active: an image is
+  // never shared while it is being painted, so bits() cannot detach it.
+  uchar* const bits = FTarget->bits();
+  const qsizetype stride = FTarget->bytesPerLine();
   const QRgb pen = ToPixel(Pen.Color);
   const DashPattern* pattern = PatternFor(Pen.Style);
   const bool gapsFilled = pattern && Brush.Style != bsClear;
   const QRgb gap = ToPixel(Brush.Color);
+  const TPenMode mode = Pen.Mode;
   const int sx = x1 > x0 ? 1 : -1;
   const int sy = y1 > y0 ? 1 : -1;
   int x = x0;
   int y = y0;
   int err = (dx > dy ? dx : -dy) / 2;
   for (int i = 0; i < steps; ++i) {
-    if (clip.contains(x, y)) {
-      if (!pattern || PatternOn(*pattern, FStylePos)) {
-        PlotPixel(x, y, pen);
-      } else if (gapsFilled) {
-        PlotPixel(x, y, gap);
+    if (inside || clip.contains(x, y)) {
+      QRgb colour = pen;
+      bool draw = true;
+      if (pattern && !PatternOn(*pattern, FStylePos)) {
+        colour = gap;
+        draw = gapsFilled;
+      }
+      if (draw) {
+        QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+        px = mode == pmCopy ? colour : Rop2(mode, colour, px);
       }
     }
     ++FStylePos;
@@ -314,7 +323,7 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
       y += sy;
     }
   }
-  Changed(SpanRect(x0, y0, x1, y1));
+  Changed(span);
 }
 
 void TCanvas::WideLine(int x0, int y0, int x1, int y1) {

@@ -140,7 +140,6 @@ class TCanvas {
   void ApplyCompositionForPen();
 
   void ThinLine(int x0, int y0, int x1, int y1);
-  void PlotPixel(int x, int y, QRgb pen);
   void WideLine(int x0, int y0, int x1, int y1);
   void CurveShape(ShapeOp op, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
 
