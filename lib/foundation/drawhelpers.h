@@ -9,6 +9,9 @@
 
 namespace Veltor {
 
+// The maker's mark the displays and instruments write in small grey letters.
+inline constexpr char kMakerMark[] = "corvane";
+
 // Breaks text into lines of at most `width` pixels, joined by carriage
 // returns (character 13). A "|" always breaks the line there. Texts of up to
 // three characters, and texts that fit and hold no "|", stay as they are.

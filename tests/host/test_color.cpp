@@ -53,3 +53,16 @@ TEST(Color, QVariantConvertsFromTextAndNumbers) {
   EXPECT_EQ(QVariant(int(0x808080)).value<TColor>(), clGray);
   EXPECT_EQ(QVariant(QColor(Qt::red)).value<TColor>(), clRed);
 }
+
+#include "host/ansi.h"
+
+TEST(Ansi, EveryByteRoundTripsAndSpecialsMapToUnicode) {
+  QByteArray all;
+  for (int b = 0; b < 256; ++b) all.append(char(b));
+  const QString text = FromAnsi(all);
+  ASSERT_EQ(text.size(), 256);
+  EXPECT_EQ(ToAnsi(text), all);
+  EXPECT_EQ(text.at(0x80), QChar(0x20AC));  // euro sign
+  EXPECT_EQ(text.at(0xE4), QChar(0x00E4));  // a umlaut
+  EXPECT_EQ(ToAnsi(QStringLiteral("Kanal \u00B5s \u20AC \u4E00")), QByteArray("Kanal \xB5s \x80 ?"));
+}
