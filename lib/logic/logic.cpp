@@ -478,10 +478,23 @@ bool TLogic::SaveToFile(const QString& fileName, QString* errorText) {
   header.BufferSize = BufferSize();
   const QByteArray bytes = EncodeSampleFile(
       header, FChanNamen, QByteArray(reinterpret_cast<const char*>(FBuffer.data()), qsizetype(FBuffer.size())));
-  // The old file is replaced only once the new one is complete.
+  // The old file is replaced only once the new one is complete. Unbuffered,
+  // so that a short write (disk full, file size limit) shows in the count
+  // instead of vanishing in a flush that reports success.
   QSaveFile file(fileName);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  if (errorText) *errorText = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+  QString reason;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    reason = file.errorString();
+  } else if (file.write(bytes) != bytes.size()) {
+    reason = file.error() != QFileDevice::NoError ? file.errorString()
+                                                  : QStringLiteral("could not write all data (disk full?)");
+    file.cancelWriting();
+  } else if (!file.commit()) {
+    reason = file.errorString();
+  } else {
+    return true;
+  }
+  if (errorText) *errorText = QStringLiteral("%1: %2").arg(fileName, reason);
   return false;
 }
 
