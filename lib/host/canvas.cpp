@@ -599,6 +599,30 @@ void TCanvas::CopyRect(const TRect& d, const QImage& src, const TRect& s) {
   Changed(d.ToQRect());
 }
 
+void TCanvas::HSpan(int x1, int x2, int y) {
+  if (!Ready()) return;
+  const QRect clip = Bounds();
+  if (y < clip.top() || y > clip.bottom()) return;
+  x1 = std::max(x1, clip.left());
+  x2 = std::min(x2, clip.right() + 1);
+  if (x1 >= x2) return;
+  QRgb* row = reinterpret_cast<QRgb*>(FTarget->bits() + y * FTarget->bytesPerLine());
+  std::fill(row + x1, row + x2, ToPixel(Pen.Color));
+}
+
+void TCanvas::VSpan(int x, int y1, int y2) {
+  if (!Ready()) return;
+  const QRect clip = Bounds();
+  if (x < clip.left() || x > clip.right()) return;
+  y1 = std::max(y1, clip.top());
+  y2 = std::min(y2, clip.bottom() + 1);
+  if (y1 >= y2) return;
+  const QRgb pen = ToPixel(Pen.Color);
+  const qsizetype stride = FTarget->bytesPerLine();
+  uchar* p = FTarget->bits() + y1 * stride + x * qsizetype(sizeof(QRgb));
+  for (int y = y1; y < y2; ++y, p += stride) *reinterpret_cast<QRgb*>(p) = pen;
+}
+
 TColor TCanvas::Pixel(int x, int y) const {
   if (!Ready() || !FTarget->rect().contains(x, y)) return clNone;
   const QRgb px = FTarget->pixel(x, y);

@@ -119,6 +119,13 @@ class TCanvas {
   // differ, combined by CopyMode.
   void CopyRect(const TRect& d, const QImage& src, const TRect& s);
 
+  // Copy-mode spans in the pen colour, for callers that draw very many:
+  // [x1, x2) on row y and [y1, y2) in column x, within the clip. They do not
+  // report the change; call Touch with the bounds when done.
+  void HSpan(int x1, int x2, int y);
+  void VSpan(int x, int y1, int y2);
+  void Touch(const QRect& r) { Changed(r); }
+
   TColor Pixel(int x, int y) const;
   void SetPixel(int x, int y, TColor c);
 

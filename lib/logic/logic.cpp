@@ -3,6 +3,7 @@
 
 #include "foundation/helpers.h"
 #include "foundation/numformat.h"
+#include "foundation/tickregistry.h"
 #include "host/modalui.h"
 #include "logic/samplefile.h"
 
@@ -24,9 +25,10 @@ TLogic::TLogic(QWidget* parent) : TDisplay(parent) {
   for (int i = 0; i < kChannelNames; ++i) FChanNamen.append(QString());
   FBuffer.assign(4000, 0);
   RecomputeTimes();
+  FRepeatTicker = AddTicker([this] { RepeatTick(); });
 }
 
-TLogic::~TLogic() = default;
+TLogic::~TLogic() { RemoveTicker(FRepeatTicker); }
 
 // ---------------------------------------------------------------- search
 
@@ -211,34 +213,6 @@ void TLogic::SetMarkerPos(int v) {
   UpdateMarker();
 }
 
-void TLogic::SetPointerEnable(bool v) {
-  FPointerEnable = v;
-  if (FPaintDone) DrawStatus();
-}
-
-void TLogic::SetMarkerEnable(bool v) {
-  FMarkerEnable = v;
-  if (FPaintDone) DrawStatus();
-}
-
-void TLogic::UpdatePointer() {
-  FPointerPos = std::clamp(FPointerPos, FDispStartPos, std::max(FDispStartPos, FDispEndPos));
-  FPointerTime = FPointerPos * FTimeBase;
-  if (!FPaintDone) return;
-  DrawStatus();
-}
-
-void TLogic::UpdateMarker() {
-  FMarkerPos = std::clamp(FMarkerPos, 0, FBufferCount - 1);
-  FMarkerTime = FMarkerPos * FTimeBase;
-  if (!FPaintDone) return;
-  DrawStatus();
-}
-
-void TLogic::DrawStatus() {
-  RecomputeTimes();
-}
-
 void TLogic::SetModus(TModus v) {
   FModus = v;
   FModeChanged = true;
@@ -350,20 +324,15 @@ QString TLogic::ChannelLabel(int channel) const {
   return name.isEmpty() ? QStringLiteral("Chan %1").arg(channel) : name;
 }
 
-int TLogic::GetSample(int p) const {
-  if (p < 0 || p >= FBufferCount) return 0;
-  const quint8* b = FBuffer.data();
-  switch (FLogSize) {
-    case Size8:
-      return b[p];
-    case Size16:
-      return b[2 * p] | (b[2 * p + 1] << 8);
-    case Size32:
-      return int(quint32(b[4 * p]) | (quint32(b[4 * p + 1]) << 8) | (quint32(b[4 * p + 2]) << 16) |
-                 (quint32(b[4 * p + 3]) << 24));
-  }
-  return 0;
+TSampleView TLogic::Samples() const {
+  TSampleView view;
+  view.Bytes = FBuffer.data();
+  view.BytesPerSample = FLogSize == Size8 ? 1 : FLogSize == Size16 ? 2 : 4;
+  view.Count = FBufferCount;
+  return view;
 }
+
+int TLogic::GetSample(int p) const { return int(Samples().At(p)); }
 
 void TLogic::SetSample(int p, int value) {
   if (p < 0 || p >= FBufferCount) return;
@@ -398,58 +367,6 @@ void TLogic::ApplyZoom() {
   SetDispStartPos(FZoomStartPos);
   SetDispEndPos(FZoomEndPos);
   Invalidate();
-}
-
-// ---------------------------------------------------------------- painting
-
-void TLogic::Paint() {
-  TDisplay::Paint();
-  TFont font = Font();
-  font.Pitch = fpFixed;
-  SetFont(font);
-  Canvas().Font = font;
-  FNameRect.Top = FDataRect.Top;
-  FNameRect.Bottom = FDataRect.Bottom;
-  FNameRect.Right -= 6;
-  FLinesPerPage = FDataHeight / kLineHeight - 1;
-  Redraw();
-}
-
-void TLogic::NormaliseView() {
-  if (FModus == Diagram) {
-    if (FModeChanged) {
-      FChanFirst = FZoomChanFirst;
-      FChanLast = FZoomChanLast;
-      FDispStartPos = FZoomStartPos;
-      FDispEndPos = FZoomEndPos;
-    }
-    if (FDispStartPos < 0) FDispStartPos = 0;
-    if (FDispEndPos > FBufferCount - 1) FDispEndPos = FBufferCount - 1;
-  } else if (FModeChanged) {
-    FDispStartPos = FPointerPos - FLinesPerPage / 2;
-    if (FDispStartPos < 0) {
-      FDispStartPos = 0;
-    } else if (FDispStartPos >= FBufferCount - FLinesPerPage - 1) {
-      FDispStartPos = FBufferCount - FLinesPerPage - 1;
-    }
-    // A page longer than the buffer starts at its first sample.
-    FDispStartPos = std::max(0, FDispStartPos);
-    FDispEndPos = FDispStartPos + FLinesPerPage;
-  }
-  FModeChanged = false;
-}
-
-void TLogic::Redraw() {
-  if (!FPaintDone) return;
-  FScrollFraction = 0;
-  NormaliseView();
-  RecomputeTimes();
-  DrawStatus();
-  FPointerX = -1;
-  UpdatePointer();
-  FMarkerX = -1;
-  UpdateMarker();
-  emit onRefresh(this);
 }
 
 // ---------------------------------------------------------------- snapshots

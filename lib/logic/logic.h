@@ -5,6 +5,7 @@
 // marker for time measurement, a remembered zoom frame, a bit-pattern search
 // and a sample file.
 
+#include "logic/diagram.h"
 #include "logic/display.h"
 
 #include <QStringList>
@@ -180,20 +181,76 @@ class TLogic : public TDisplay {
   int LinesPerPage() const { return FLinesPerPage; }
   double ScrollFraction() const { return FScrollFraction; }
 
+  // ---- scrolling
+  // One sample back or forward: the picture shifts and only the new strip
+  // (or line) is drawn. One view width back or forward: a full redraw.
+  void StepBack();
+  void StepForward();
+  void PageBack();
+  void PageForward();
+
+  // ---- geometry, for the painter, the mouse and tests
+  enum TFooterButton { BtnChanZoom, BtnChanUp, BtnChanDown, BtnTimeZoom, BtnStepBack, BtnStepFwd, BtnPageBack, BtnPageFwd };
+  static constexpr int kFooterButtons = 8;
+  enum TStatusField { PtrCycField, PtrTimeField, MrkCycField, MrkTimeField, DiffCycField, DiffTimeField, ValueField, PosBar };
+  static constexpr int kStatusFields = 8;
+  // The hit area of a footer button and the inside of a status field, as laid
+  // out by the last paint (empty for layouts without a footer).
+  TRect ButtonRect(TFooterButton b) const { return FButtons[b]; }
+  TRect StatusRect(TStatusField f) const { return FFields[f]; }
+  // The sample under a point of the data area (clamped to the view).
+  int PositionAt(int x, int y) const;
+  // The x of the pointer or marker line for a sample position.
+  int LineX(int position) const;
+  TDiagramGeometry Geometry() const;
+  TSampleView Samples() const;
+  // The three pieces of a text-mode line: position and hex value, the bits,
+  // and (when wide enough) the bytes as characters.
+  QStringList TextLinePieces(int position, bool withCharacters) const;
+  // A time as the status fields show it: hh:mm:ss above a minute, else with
+  // an SI prefix and "Sec".
+  static QString StatusTimeText(double seconds);
+
  signals:
   void onZoomSet(QObject* Sender);
   void onRefresh(QObject* Sender);
 
  protected:
   void Paint() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
   // Moves the pointer (marker) on screen after its position changed, keeping
   // the pointer within the view and the times up to date.
   void UpdatePointer();
   void UpdateMarker();
   void DrawStatus();
+  void DrawPositionBar();
+  void DrawTextLine(int position);
 
  private:
+  // Painting, in drawing order.
+  void LayoutFooter();
+  void DrawFooter();
+  void DrawChannelNames();
+  void DrawDiagram();
+  void DrawTextListing();
+  void DrawTextPieces(int position, int y);
+  void DrawTriggerTriangle(int y);
+  void XorLine(int x, TColor colour);
+  void ShowPointer(bool show);
+  void ShowMarker(bool show);
+  void HideLines();
+  void DrawStrip(TBitmap& strip, int x1, int x2, int levelFrom, bool forward);
+
+  // Mouse and repetition.
+  void PressButton(TFooterButton b, TShiftState shift);
+  void PlaceLineAt(TShiftState shift, int x, int y);
+  void DrawZoomFrame();
+  void FinishZoomFrame();
+  void RepeatTick();
+
   int TimeToPos(double t) const;
   void RecomputeTimes();
   void NormaliseView();
@@ -259,6 +316,22 @@ class TLogic : public TDisplay {
   double FScrollFraction = 0;
 
   std::unique_ptr<TBitmap> FSnapshot;
+
+  // Footer layout.
+  TRect FButtons[kFooterButtons];
+  TRect FFields[kStatusFields];
+  int FButtonSplit[kFooterButtons] = {};  // split line of the two-glyph buttons
+
+  // Interaction.
+  int FPressed = -1;  // the footer button held down, or -1
+  bool FZoomDragging = false;
+  int FZoomAnchorX = 0;
+  int FZoomAnchorY = 0;
+  int FZoomMoveX = 0;
+  int FZoomMoveY = 0;
+  int FLastMouseX = -1;
+  int FLastMouseY = -1;
+  int FRepeatTicker = -1;
 };
 
 }  // namespace Veltor

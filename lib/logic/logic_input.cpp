@@ -1,0 +1,357 @@
+// TLogic: the mouse (footer buttons, pointer, marker, zoom frame), the
+// auto-repeat of the scroll buttons, and the four scroll operations.
+#include "logic/logic.h"
+
+#include "foundation/drawhelpers.h"
+#include "foundation/tickregistry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Veltor {
+
+namespace {
+
+const TShiftState kLeftState = ssLeft;
+const TShiftState kRightState = ssRight;
+
+// Shift and left button, or the middle button alone.
+bool IsZoomGesture(TShiftState s) { return s == TShiftState(ssShift | ssLeft) || s == TShiftState(ssMiddle); }
+
+constexpr int kFirstRepeatMs = 600;
+constexpr int kRepeatMs = 50;
+
+}  // namespace
+
+int TLogic::PositionAt(int x, int y) const {
+  int p = FDispStartPos;
+  if (FModus == TextDisp) {
+    p = (y - FDataRect.Top) / kLineHeight + FDispStartPos;
+  } else if (FDataWidth > 0) {
+    const double product = double(FDispEndPos - FDispStartPos) * (x - FDataRect.Left);
+    p = int(std::nearbyint(product / FDataWidth)) + FDispStartPos;
+  }
+  return std::clamp(p, FDispStartPos, std::max(FDispStartPos, FDispEndPos));
+}
+
+// ---------------------------------------------------------------- mouse
+
+void TLogic::MouseDown(TMouseButton, TShiftState shift, int x, int y) {
+  if (HasFooter()) {
+    for (int b = 0; b < kFooterButtons; ++b) {
+      if (FButtons[b].Contains(x, y)) {
+        PressButton(TFooterButton(b), shift);
+        break;
+      }
+    }
+  }
+  if (!FDataRect.Contains(x, y)) return;
+  if (FModus == Diagram && FZoomEnable && IsZoomGesture(shift)) {
+    FZoomDragging = true;
+    FZoomAnchorX = FZoomMoveX = x;
+    FZoomAnchorY = FZoomMoveY = y;
+    return;
+  }
+  PlaceLineAt(shift, x, y);
+  FLastMouseX = x;
+  FLastMouseY = y;
+}
+
+void TLogic::PlaceLineAt(TShiftState shift, int x, int y) {
+  if (FPointerEnable && shift == kLeftState) {
+    SetPointerPos(PositionAt(x, y));
+  } else if (FMarkerEnable && shift == kRightState) {
+    SetMarkerPos(PositionAt(x, y));
+  }
+}
+
+void TLogic::PressButton(TFooterButton b, TShiftState shift) {
+  DrawSunken(Canvas(), FButtons[b]);
+  FPressed = b;
+  const bool diagram = FModus == Diagram;
+  const int last = FBufferCount - 1;
+  switch (b) {
+    case BtnChanZoom:
+      if (!diagram) break;
+      // Toggles between all channels and the remembered ones.
+      if (FChanFirst == 0 && FChanLast == FMaxChan) {
+        FChanFirst = FZoomChanFirst;
+        FChanLast = FZoomChanLast;
+      } else {
+        FChanFirst = 0;
+        FChanLast = FMaxChan;
+      }
+      Invalidate();
+      break;
+    case BtnChanUp:
+      if (diagram && FChanLast < FMaxChan) {
+        ++FChanFirst;
+        ++FChanLast;
+        Redraw();
+      }
+      break;
+    case BtnChanDown:
+      if (diagram && FChanFirst > 0) {
+        --FChanFirst;
+        --FChanLast;
+        Redraw();
+      }
+      break;
+    case BtnTimeZoom:
+      if (IsZoomGesture(shift)) {
+        SetModus(FModus == Diagram ? TextDisp : Diagram);
+      } else if (diagram) {
+        // Toggles between the whole buffer and the remembered positions.
+        if (FDispStartPos == 0 && FDispEndPos == last) {
+          FDispStartPos = FZoomStartPos;
+          FDispEndPos = FZoomEndPos;
+          Invalidate();
+        } else {
+          FDispStartPos = 0;
+          FDispEndPos = last;
+          Redraw();
+        }
+      }
+      break;
+    case BtnStepBack:
+    case BtnStepFwd:
+    case BtnPageBack:
+    case BtnPageFwd:
+      if (b == BtnStepBack) StepBack();
+      if (b == BtnStepFwd) StepForward();
+      if (b == BtnPageBack) PageBack();
+      if (b == BtnPageFwd) PageForward();
+      SetTickInterval(FRepeatTicker, kFirstRepeatMs);
+      break;
+  }
+}
+
+void TLogic::MouseMove(TShiftState shift, int x, int y) {
+  if (FZoomEnable && IsZoomGesture(shift)) {
+    if (FZoomDragging) {
+      DrawZoomFrame();
+      FZoomMoveX = std::clamp(x, FDataRect.Left, FDataRect.Right);
+      FZoomMoveY = std::clamp(y, FDataRect.Top, FDataRect.Bottom);
+      DrawZoomFrame();
+    }
+    return;
+  }
+  if (!FDataRect.Contains(x, y)) return;
+  if (FModus == TextDisp ? y == FLastMouseY : x == FLastMouseX) return;
+  PlaceLineAt(shift, x, y);
+  FLastMouseX = x;
+  FLastMouseY = y;
+}
+
+void TLogic::MouseUp(TMouseButton, TShiftState, int, int) {
+  StopTicker(FRepeatTicker);
+  if (FPressed >= 0) {
+    DrawRaised(Canvas(), FButtons[FPressed]);
+    FPressed = -1;
+  }
+  if (FZoomEnable && FZoomDragging) {
+    FZoomDragging = false;
+    DrawZoomFrame();
+    FinishZoomFrame();
+  }
+}
+
+void TLogic::DrawZoomFrame() {
+  TCanvas& c = Canvas();
+  c.Pen = TPen();
+  c.Pen.Color = clWhite;
+  c.Pen.Mode = pmXor;
+  c.Brush.Style = bsClear;
+  c.Rectangle(FZoomAnchorX, FZoomAnchorY, FZoomMoveX, FZoomMoveY);
+  c.Pen = TPen();
+}
+
+void TLogic::FinishZoomFrame() {
+  if (FDataWidth <= 0) return;
+  const int xmin = std::min(FZoomAnchorX, FZoomMoveX) - FDataRect.Left;
+  const int xmax = std::max(FZoomAnchorX, FZoomMoveX) - FDataRect.Left;
+  const long long span = FDispEndPos - FDispStartPos;
+  const int start = FDispStartPos + int(span * xmin / FDataWidth);
+  const int end = FDispStartPos + int(span * xmax / FDataWidth);
+  if (start == end) return;
+  FZoomStartPos = start;
+  FZoomEndPos = end;
+
+  // Each edge picks the channel row it falls in.
+  const double rowH = double(FDataRect.Bottom - FDataRect.Top) / (FChanLast - FChanFirst + 1);
+  if (rowH <= 0) return;
+  const int ymin = std::min(FZoomAnchorY, FZoomMoveY);
+  const int ymax = std::max(FZoomAnchorY, FZoomMoveY);
+  double m = FDataRect.Top;
+  int k = 0;
+  while (ymin + 1 > m) {
+    m += rowH;
+    ++k;
+  }
+  FZoomChanFirst = FChanFirst + k - 1;
+  while (ymax > m) {
+    m += rowH;
+    ++k;
+  }
+  FZoomChanLast = FChanFirst + k - 1;
+  if (FZoomChanLast != FZoomChanFirst) emit onZoomSet(this);
+}
+
+void TLogic::RepeatTick() {
+  switch (FPressed) {
+    case BtnStepBack: StepBack(); break;
+    case BtnStepFwd: StepForward(); break;
+    case BtnPageFwd: PageForward(); break;
+    case BtnPageBack: PageBack(); break;
+    default: StopTicker(FRepeatTicker); return;
+  }
+  Update();
+  SetTickInterval(FRepeatTicker, kRepeatMs);
+}
+
+// ---------------------------------------------------------------- scrolling
+
+void TLogic::PageBack() {
+  if (FDispStartPos == 0) return;
+  const int s = FDispEndPos - FDispStartPos;
+  FDispStartPos = std::max(0, FDispStartPos - s);
+  FDispEndPos = FDispStartPos + s;
+  Redraw();
+}
+
+void TLogic::PageForward() {
+  if (FDispEndPos == FBufferCount - 1) return;
+  const int s = FDispEndPos - FDispStartPos;
+  FDispEndPos = std::min(FBufferCount - 1, FDispEndPos + s);
+  FDispStartPos = FDispEndPos - s;
+  Redraw();
+}
+
+// The new strip of a one-sample step, drawn into the shifted picture: the
+// background, the base lines and, for each channel, the level of sample
+// `levelFrom` across the strip with the edge into its neighbour.
+void TLogic::DrawStrip(TBitmap& strip, int x1, int x2, int levelFrom, bool forward) {
+  TCanvas& c = strip.Canvas();
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = FColDisplay;
+  c.FillRect(TRect(x1, 0, x2, strip.Height()));
+
+  TDiagramGeometry g = Geometry();
+  g.Top = 0;
+  g.DataHeight = strip.Height();
+  c.Pen = TPen();
+  c.Pen.Style = psDot;
+  c.Pen.Color = FColGrid;
+  c.Brush.Style = bsClear;
+  for (int row = 0; row < g.Rows(); ++row) {
+    c.MoveTo(forward ? x2 : x1, g.Base(row));
+    c.LineTo(forward ? x1 : x2, g.Base(row));
+  }
+
+  c.Pen = TPen();
+  c.Pen.Color = FColCurve;
+  const quint32 from = quint32(GetSample(levelFrom));
+  const quint32 next = quint32(GetSample(levelFrom + 1));
+  const quint32 after = quint32(GetSample(levelFrom + 2));
+  for (int ch = FChanFirst; ch <= FChanLast; ++ch) {
+    const int row = ch - FChanFirst;
+    const int yFrom = g.Level(row, (from >> ch) & 1u);
+    const int yNext = g.Level(row, (next >> ch) & 1u);
+    if (!forward) {
+      // Sample S-1 across the strip, then the edge into the old first sample.
+      c.MoveTo(x1, yFrom);
+      c.LineTo(x2, yFrom);
+      c.LineTo(x2, yNext);
+    } else {
+      // The edge into the new last sample E+1 after E's level.
+      const int yAfter = g.Level(row, (after >> ch) & 1u);
+      c.MoveTo(x1, yFrom);
+      c.LineTo(x1, yNext);
+      c.LineTo(x2, yNext);
+      c.LineTo(x2, yAfter);
+    }
+  }
+}
+
+void TLogic::StepBack() {
+  if (!FPaintDone) return;
+  if (FModus == TextDisp) {
+    if (FDispStartPos - 1 < 0) {
+      FDispStartPos = 0;
+      return;
+    }
+    --FDispStartPos;
+    FDispEndPos = FDispStartPos + FLinesPerPage;
+    TCanvas& c = Canvas();
+    const TRect moved(FDataRect.Left, FDataRect.Top, FDataRect.Right, FDataRect.Top + kLineHeight * FLinesPerPage);
+    c.CopyMode = cmSrcCopy;
+    c.CopyRect(TRect(moved.Left, moved.Top + kLineHeight, moved.Right, moved.Bottom + kLineHeight),
+               *c.Target(), moved);
+    DrawTextLine(FDispStartPos);
+    if (FDispEndPos < FPointerPos) UpdatePointer();
+    DrawPositionBar();
+    return;
+  }
+  if (FDispStartPos < 1) return;
+  HideLines();
+  const double d = double(FDataWidth) / (FDispEndPos - FDispStartPos) + FScrollFraction;
+  const int shift = int(std::nearbyint(d));
+  FScrollFraction = d - shift;
+
+  TCanvas& c = Canvas();
+  TBitmap strip(FDataRect.Width(), FDataRect.Height());
+  strip.Canvas().CopyRect(TRect(shift, 0, strip.Width(), strip.Height()), *c.Target(),
+                          TRect(FDataRect.Left, FDataRect.Top, FDataRect.Right - shift, FDataRect.Bottom));
+  DrawStrip(strip, 0, shift, FDispStartPos - 1, false);
+  c.CopyMode = cmSrcCopy;
+  c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, strip.Width(), strip.Height()));
+
+  --FDispStartPos;
+  --FDispEndPos;
+  UpdatePointer();
+  UpdateMarker();
+  DrawPositionBar();
+}
+
+void TLogic::StepForward() {
+  if (!FPaintDone) return;
+  if (FModus == TextDisp) {
+    ++FDispStartPos;
+    if (FDispStartPos >= FBufferCount - FLinesPerPage) {
+      --FDispStartPos;
+      return;
+    }
+    FDispEndPos = FDispStartPos + FLinesPerPage;
+    TCanvas& c = Canvas();
+    const TRect moved(FDataRect.Left, FDataRect.Top + kLineHeight, FDataRect.Right, FDataRect.Bottom);
+    c.CopyMode = cmSrcCopy;
+    c.CopyRect(TRect(moved.Left, moved.Top - kLineHeight, moved.Right, moved.Bottom - kLineHeight),
+               *c.Target(), moved);
+    DrawTextLine(FDispEndPos);
+    if (FPointerPos < FDispStartPos) UpdatePointer();
+    DrawPositionBar();
+    return;
+  }
+  if (FDispEndPos >= FBufferCount - 1) return;
+  HideLines();
+  const double d = double(FDataWidth) / (FDispEndPos - FDispStartPos) + FScrollFraction;
+  const int shift = int(std::nearbyint(d));
+  FScrollFraction = d - shift;
+
+  TCanvas& c = Canvas();
+  TBitmap strip(FDataRect.Width(), FDataRect.Height());
+  const int w = strip.Width();
+  strip.Canvas().CopyRect(TRect(0, 0, w - shift, strip.Height()), *c.Target(),
+                          TRect(FDataRect.Left + shift, FDataRect.Top, FDataRect.Right, FDataRect.Bottom));
+  DrawStrip(strip, w - shift, w, FDispEndPos - 1, true);
+  c.CopyMode = cmSrcCopy;
+  c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, w, strip.Height()));
+
+  ++FDispStartPos;
+  ++FDispEndPos;
+  UpdatePointer();
+  UpdateMarker();
+  DrawPositionBar();
+}
+
+}  // namespace Veltor
