@@ -242,7 +242,8 @@ class TLogic : public TDisplay {
   void ShowPointer(bool show);
   void ShowMarker(bool show);
   void HideLines();
-  void DrawStrip(TBitmap& strip, int x1, int x2, int levelFrom, bool forward);
+  template <typename Segments>
+  void DrawStrip(TBitmap& strip, int x1, int x2, Segments segments);
 
   // Mouse and repetition.
   void PressButton(TFooterButton b, TShiftState shift);

@@ -227,10 +227,12 @@ void TLogic::PageForward() {
   Redraw();
 }
 
-// The new strip of a one-sample step, drawn into the shifted picture: the
-// background, the base lines and, for each channel, the level of sample
-// `levelFrom` across the strip with the edge into its neighbour.
-void TLogic::DrawStrip(TBitmap& strip, int x1, int x2, int levelFrom, bool forward) {
+// Draws into the shifted picture what a full redraw of the new view would
+// show in the columns [x1, x2): the background, the dotted base lines (their
+// dots counted from the right edge, as the full redraw does) and the traces
+// given by `segments`, which draws each channel's lines between two levels.
+template <typename Segments>
+void TLogic::DrawStrip(TBitmap& strip, int x1, int x2, Segments segments) {
   TCanvas& c = strip.Canvas();
   c.Brush.Style = bsSolid;
   c.Brush.Color = FColDisplay;
@@ -239,37 +241,22 @@ void TLogic::DrawStrip(TBitmap& strip, int x1, int x2, int levelFrom, bool forwa
   TDiagramGeometry g = Geometry();
   g.Top = 0;
   g.DataHeight = strip.Height();
+  c.SetClipRect(TRect(x1, 0, x2, strip.Height()));
   c.Pen = TPen();
   c.Pen.Style = psDot;
   c.Pen.Color = FColGrid;
   c.Brush.Style = bsClear;
   for (int row = 0; row < g.Rows(); ++row) {
-    c.MoveTo(forward ? x2 : x1, g.Base(row));
-    c.LineTo(forward ? x1 : x2, g.Base(row));
+    c.MoveTo(strip.Width(), g.Base(row));
+    c.LineTo(x1 - 1, g.Base(row));
   }
+  c.ClearClip();
 
   c.Pen = TPen();
   c.Pen.Color = FColCurve;
-  const quint32 from = quint32(GetSample(levelFrom));
-  const quint32 next = quint32(GetSample(levelFrom + 1));
-  const quint32 after = quint32(GetSample(levelFrom + 2));
   for (int ch = FChanFirst; ch <= FChanLast; ++ch) {
     const int row = ch - FChanFirst;
-    const int yFrom = g.Level(row, (from >> ch) & 1u);
-    const int yNext = g.Level(row, (next >> ch) & 1u);
-    if (!forward) {
-      // Sample S-1 across the strip, then the edge into the old first sample.
-      c.MoveTo(x1, yFrom);
-      c.LineTo(x2, yFrom);
-      c.LineTo(x2, yNext);
-    } else {
-      // The edge into the new last sample E+1 after E's level.
-      const int yAfter = g.Level(row, (after >> ch) & 1u);
-      c.MoveTo(x1, yFrom);
-      c.LineTo(x1, yNext);
-      c.LineTo(x2, yNext);
-      c.LineTo(x2, yAfter);
-    }
+    segments(c, [&](int p) { return g.Level(row, (quint32(GetSample(p)) >> ch) & 1u); });
   }
 }
 
@@ -302,7 +289,15 @@ void TLogic::StepBack() {
   TBitmap strip(FDataRect.Width(), FDataRect.Height());
   strip.Canvas().CopyRect(TRect(shift, 0, strip.Width(), strip.Height()), *c.Target(),
                           TRect(FDataRect.Left, FDataRect.Top, FDataRect.Right - shift, FDataRect.Bottom));
-  DrawStrip(strip, 0, shift, FDispStartPos - 1, false);
+  // The new first sample across the strip, with the edge into the old one.
+  // The rightmost column held the sample that just left the view: clear it.
+  const int first = FDispStartPos - 1;
+  DrawStrip(strip, 0, shift, [&](TCanvas& sc, auto level) {
+    sc.MoveTo(0, level(first));
+    sc.LineTo(shift, level(first));
+    sc.LineTo(shift, level(first + 1));
+  });
+  DrawStrip(strip, FDataWidth, strip.Width(), [](TCanvas&, auto) {});
   c.CopyMode = cmSrcCopy;
   c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, strip.Width(), strip.Height()));
 
@@ -343,7 +338,15 @@ void TLogic::StepForward() {
   const int w = strip.Width();
   strip.Canvas().CopyRect(TRect(0, 0, w - shift, strip.Height()), *c.Target(),
                           TRect(FDataRect.Left + shift, FDataRect.Top, FDataRect.Right, FDataRect.Bottom));
-  DrawStrip(strip, w - shift, w, FDispEndPos - 1, true);
+  // The new last sample: its edge out of the old last one and its level up
+  // to the data width; the column beyond stays empty, as in a full redraw.
+  const int last = FDispEndPos + 1;
+  const int x = FDataWidth - shift;
+  DrawStrip(strip, x, w, [&](TCanvas& sc, auto level) {
+    sc.MoveTo(x, level(last - 1));
+    sc.LineTo(x, level(last));
+    sc.LineTo(FDataWidth, level(last));
+  });
   c.CopyMode = cmSrcCopy;
   c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, w, strip.Height()));
 
