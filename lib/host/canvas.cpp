@@ -380,6 +380,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (!Ready() || Pen.Mode == pmNop) return;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
+  if (x1 == x2 || y1 == y2) return;  // an empty rectangle draws nothing
   if (Pen.Style == psClear) {
     // Without a pen the filled area is one pixel smaller on the right and bottom.
     if (Brush.Style != bsClear && x2 - 1 > x1 && y2 - 1 > y1) {

@@ -236,7 +236,7 @@ class TLogic : public TDisplay {
   void DrawChannelNames();
   void DrawDiagram();
   void DrawTextListing();
-  void DrawTextPieces(int position, int y);
+  void DrawTextPieces(int position, int y, const TRect& clip);
   void DrawTriggerTriangle(int y);
   void XorLine(int x, TColor colour);
   void ShowPointer(bool show);

@@ -340,7 +340,7 @@ void TLogic::StepForward() {
                           TRect(FDataRect.Left + shift, FDataRect.Top, FDataRect.Right, FDataRect.Bottom));
   // The new last sample: its edge out of the old last one and its level up
   // to the data width; the column beyond stays empty, as in a full redraw.
-  const int last = FDispEndPos + 1;
+  const int last = FDispEndPos;
   const int x = FDataWidth - shift;
   DrawStrip(strip, x, w, [&](TCanvas& sc, auto level) {
     sc.MoveTo(x, level(last - 1));

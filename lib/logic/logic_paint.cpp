@@ -344,7 +344,7 @@ void TLogic::DrawTextListing() {
     const int y = FDataRect.Top + kLineHeight * h;
     if (p == FTriggerPos) DrawTriggerTriangle(y);
     c.Brush.Style = bsClear;
-    DrawTextPieces(p, y);
+    DrawTextPieces(p, y, FDataRect);
   }
   c.Font.Name = kArial;
 }
@@ -362,15 +362,15 @@ void TLogic::DrawTriggerTriangle(int y) {
   c.Brush = brush;
 }
 
-// The three pieces one after the other, with the canvas's brush behind them.
-// Positions outside the buffer stay blank.
-void TLogic::DrawTextPieces(int p, int y) {
+// The three pieces one after the other, with the canvas's brush behind them,
+// clipped to `clip`. Positions outside the buffer stay blank.
+void TLogic::DrawTextPieces(int p, int y, const TRect& clip) {
   if (p < 0 || p >= FBufferCount) return;
   TCanvas& c = Canvas();
   QStringList pieces = TextLinePieces(p, false);
   const int eight = c.TextWidth(QStringLiteral("        "));
   if (c.TextWidth(pieces[0]) + c.TextWidth(pieces[1]) + eight <= FDataWidth) pieces = TextLinePieces(p, true);
-  c.SetClipRect(FDataRect);
+  c.SetClipRect(clip);
   c.TextOut(FDataRect.Left, y, pieces[0]);
   for (int i = 1; i < pieces.size(); ++i) c.TextOut(c.PenPos.X, y, pieces[i]);
   c.ClearClip();
@@ -392,7 +392,10 @@ void TLogic::DrawTextLine(int p) {
     c.Brush.Color = FColTextDisp;
   }
   const int y = FDataRect.Top + kLineHeight * (p - FDispStartPos);
-  DrawTextPieces(p, y);
+  // The font's cells are taller than the line pitch: an opaque line keeps to
+  // its own band so that it does not cover the top of the next one.
+  const TRect band(FDataRect.Left, y, FDataRect.Right, std::min(y + kLineHeight, FDataRect.Bottom));
+  DrawTextPieces(p, y, band);
   if (p == FTriggerPos) DrawTriggerTriangle(y);
   c.Font.Name = kArial;
 }
@@ -544,8 +547,15 @@ void TLogic::DrawPositionBar() {
   Fill(c, bar, clSilver);
   const long long w = bar.Width();
   int a = int(w * FDispStartPos / FBufferCount);
-  const int b = int(w * FDispEndPos / FBufferCount);
-  if (a == b) a -= 1;
+  int b = int(w * FDispEndPos / FBufferCount);
+  // Both ends on one pixel: still one pixel wide, and never on the outline.
+  if (a == b) {
+    if (a > 0) {
+      a -= 1;
+    } else {
+      b += 1;
+    }
+  }
   Fill(c, TRect(bar.Left + a, bar.Top, bar.Left + b, bar.Bottom), clRed);
 }
 

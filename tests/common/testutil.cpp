@@ -13,6 +13,26 @@ QString SaveImage(const QImage& img, const QString& name) {
   return path;
 }
 
+QString ImageDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) {
+    return QStringLiteral("sizes %1x%2 and %3x%4").arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height());
+  }
+  int count = 0;
+  QPoint first;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0) first = QPoint(x, y);
+    }
+  }
+  if (count == 0) return QString();
+  return QStringLiteral("%1 pixels differ, first at (%2, %3): %4 vs %5")
+      .arg(count)
+      .arg(first.x())
+      .arg(first.y())
+      .arg(a.pixel(first) & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+      .arg(b.pixel(first) & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
+
 Veltor::TColor PixelAt(const QImage& img, int x, int y) {
   const QRgb p = img.pixel(x, y);
   return Veltor::TColor::FromRGB(qRed(p), qGreen(p), qBlue(p));

@@ -20,6 +20,10 @@ namespace VeltorTest {
 // temp folder) and returns the path written.
 QString SaveImage(const QImage& img, const QString& name);
 
+// Empty when the images are equal; otherwise how many pixels differ and where
+// the first one is, for readable failures.
+QString ImageDifference(const QImage& a, const QImage& b);
+
 // The colour of one pixel of an RGB32 image, as a library colour.
 Veltor::TColor PixelAt(const QImage& img, int x, int y);
 
