@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace Veltor {
 
@@ -97,13 +98,14 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle s) {
 struct DashPattern {
   int runs[6];
   int count;
+  int period;
 };
 
 const DashPattern* PatternFor(TPenStyle style) {
-  static const DashPattern dash{{18, 6}, 2};
-  static const DashPattern dot{{3, 3}, 2};
-  static const DashPattern dashDot{{9, 6, 3, 6}, 4};
-  static const DashPattern dashDotDot{{9, 3, 3, 3, 3, 3}, 6};
+  static const DashPattern dash{{18, 6}, 2, 24};
+  static const DashPattern dot{{3, 3}, 2, 6};
+  static const DashPattern dashDot{{9, 6, 3, 6}, 4, 24};
+  static const DashPattern dashDotDot{{9, 3, 3, 3, 3, 3}, 6, 24};
   switch (style) {
     case psDash: return &dash;
     case psDot: return &dot;
@@ -113,16 +115,30 @@ const DashPattern* PatternFor(TPenStyle style) {
   }
 }
 
-bool PatternOn(const DashPattern& p, int pos) {
-  int period = 0;
-  for (int i = 0; i < p.count; ++i) period += p.runs[i];
-  int at = pos % period;
-  for (int i = 0; i < p.count; ++i) {
-    if (at < p.runs[i]) return i % 2 == 0;
-    at -= p.runs[i];
+// Walks a dash pattern pixel by pixel without dividing at every step.
+class DashWalker {
+ public:
+  DashWalker(const DashPattern* p, int pos) : FPattern(p) {
+    if (!p) return;
+    int at = pos % p->period;
+    while (at >= p->runs[FRun]) {
+      at -= p->runs[FRun];
+      FRun = (FRun + 1) % p->count;
+    }
+    FLeft = p->runs[FRun] - at;
   }
-  return true;
-}
+  bool On() const { return !FPattern || FRun % 2 == 0; }
+  void Next() {
+    if (!FPattern || --FLeft > 0) return;
+    FRun = (FRun + 1) % FPattern->count;
+    FLeft = FPattern->runs[FRun];
+  }
+
+ private:
+  const DashPattern* FPattern;
+  int FRun = 0;
+  int FLeft = 0;
+};
 
 QRect SpanRect(int x1, int y1, int x2, int y2) {
   return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
@@ -178,6 +194,20 @@ void RegisterFontSubstitutions() {
 TCanvas::TCanvas(QImage* target) : FTarget(target) {}
 
 TCanvas::~TCanvas() { Release(); }
+
+const QFont& TCanvas::QtFont() const {
+  if (!FCachedMetrics || FCachedFont != Font) {
+    FCachedFont = Font;
+    FCachedQFont = Font.ToQFont();
+    FCachedMetrics = std::make_unique<QFontMetrics>(FCachedQFont);
+  }
+  return FCachedQFont;
+}
+
+const QFontMetrics& TCanvas::Metrics() const {
+  QtFont();
+  return *FCachedMetrics;
+}
 
 void TCanvas::SetTarget(QImage* target) {
   Release();
@@ -299,11 +329,12 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   int x = x0;
   int y = y0;
   int err = (dx > dy ? dx : -dy) / 2;
-  for (int i = 0; i < steps; ++i) {
+  DashWalker dashes(pattern, FStylePos);
+  for (int i = 0; i < steps; ++i, dashes.Next()) {
     if (inside || clip.contains(x, y)) {
       QRgb colour = pen;
       bool draw = true;
-      if (pattern && !PatternOn(*pattern, FStylePos)) {
+      if (!dashes.On()) {
         colour = gap;
         draw = gapsFilled;
       }
@@ -327,6 +358,24 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
 }
 
 void TCanvas::WideLine(int x0, int y0, int x1, int y1) {
+  if ((x0 == x1 || y0 == y1) && Pen.Style == psSolid) {
+    // Straight wide lines are a band of pixels: columns (or rows) from
+    // centre - width/2 on, from the start up to the end, which is left out.
+    const int w = Pen.Width;
+    QRect band = x0 == x1 ? QRect(x0 - w / 2, std::min(y0, y1 + 1), w, std::abs(y1 - y0))
+                          : QRect(std::min(x0, x1 + 1), y0 - w / 2, std::abs(x1 - x0), w);
+    band &= Bounds();
+    if (band.isEmpty()) return;
+    const QRgb pen = ToPixel(Pen.Color);
+    const qsizetype stride = FTarget->bytesPerLine();
+    uchar* bits = FTarget->bits();
+    for (int y = band.top(); y <= band.bottom(); ++y) {
+      QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+      for (int x = band.left(); x <= band.right(); ++x) row[x] = Rop2(Pen.Mode, pen, row[x]);
+    }
+    Changed(band);
+    return;
+  }
   ApplyShapeState(true, false);
   FPainter->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
   Changed(SpanRect(x0, y0, x1, y1).adjusted(-Pen.Width, -Pen.Width, Pen.Width, Pen.Width));
@@ -480,6 +529,13 @@ void TCanvas::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int 
 
 void TCanvas::FillRect(const TRect& r) {
   if (!Ready() || Brush.Style == bsClear || r.IsEmpty()) return;
+  if (Brush.Style == bsSolid) {
+    // Row by row: cheaper than the painter for the large fills of displays.
+    TSpanWriter out(*this, Brush.Color);
+    for (int y = r.Top; y < r.Bottom; ++y) out.H(r.Left, r.Right, y);
+    Changed(r.ToQRect());
+    return;
+  }
   QPainter& p = Begin();
   p.setCompositionMode(QPainter::CompositionMode_Source);
   p.fillRect(r.ToQRect(), QBrush(Brush.Color.ToQColor(), QtBrushStyle(Brush.Style)));
@@ -502,8 +558,8 @@ void TCanvas::FrameRect(const TRect& r) {
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
   if (!Ready()) return;
-  const QFont font = Font.ToQFont();
-  const QFontMetrics fm(font);
+  const QFont& font = QtFont();
+  const QFontMetrics& fm = Metrics();
   const int width = fm.horizontalAdvance(text);
   QPainter& p = Begin();
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -527,8 +583,8 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   if (!Ready() || r.IsEmpty()) return;
-  const QFont font = Font.ToQFont();
-  const QFontMetrics fm(font);
+  const QFont& font = QtFont();
+  const QFontMetrics& fm = Metrics();
   QPainter& p = Begin();
   p.save();
   p.setClipRect(r.ToQRect(), FClipSet ? Qt::IntersectClip : Qt::ReplaceClip);
@@ -544,11 +600,9 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   Changed(r.ToQRect());
 }
 
-int TCanvas::TextWidth(const QString& text) const {
-  return QFontMetrics(Font.ToQFont()).horizontalAdvance(text);
-}
+int TCanvas::TextWidth(const QString& text) const { return Metrics().horizontalAdvance(text); }
 
-int TCanvas::TextHeight(const QString&) const { return QFontMetrics(Font.ToQFont()).height(); }
+int TCanvas::TextHeight(const QString&) const { return Metrics().height(); }
 
 // ---- pictures
 
@@ -600,28 +654,29 @@ void TCanvas::CopyRect(const TRect& d, const QImage& src, const TRect& s) {
   Changed(d.ToQRect());
 }
 
-void TCanvas::HSpan(int x1, int x2, int y) {
+void TCanvas::ScrollRect(const TRect& r, int dx, int dy) {
   if (!Ready()) return;
-  const QRect clip = Bounds();
-  if (y < clip.top() || y > clip.bottom()) return;
-  x1 = std::max(x1, clip.left());
-  x2 = std::min(x2, clip.right() + 1);
-  if (x1 >= x2) return;
-  QRgb* row = reinterpret_cast<QRgb*>(FTarget->bits() + y * FTarget->bytesPerLine());
-  std::fill(row + x1, row + x2, ToPixel(Pen.Color));
-}
-
-void TCanvas::VSpan(int x, int y1, int y2) {
-  if (!Ready()) return;
-  const QRect clip = Bounds();
-  if (x < clip.left() || x > clip.right()) return;
-  y1 = std::max(y1, clip.top());
-  y2 = std::min(y2, clip.bottom() + 1);
-  if (y1 >= y2) return;
-  const QRgb pen = ToPixel(Pen.Color);
-  const qsizetype stride = FTarget->bytesPerLine();
-  uchar* p = FTarget->bits() + y1 * stride + x * qsizetype(sizeof(QRgb));
-  for (int y = y1; y < y2; ++y, p += stride) *reinterpret_cast<QRgb*>(p) = pen;
+  const QRect area = r.ToQRect() & FTarget->rect();
+  if (area.isEmpty() || (dx == 0 && dy == 0)) return;
+  const int w = area.width() - std::abs(dx);
+  const int h = area.height() - std::abs(dy);
+  if (w > 0 && h > 0) {
+    uchar* bits = FTarget->bits();
+    const qsizetype stride = FTarget->bytesPerLine();
+    const int srcX = area.left() + std::max(0, -dx);
+    const int dstX = area.left() + std::max(0, dx);
+    const std::size_t bytes = std::size_t(w) * sizeof(QRgb);
+    // Walk the rows against the direction of the move so none is overwritten
+    // before it is read.
+    const int srcTop = area.top() + std::max(0, -dy);
+    const int dstTop = area.top() + std::max(0, dy);
+    for (int i = 0; i < h; ++i) {
+      const int row = dy > 0 ? h - 1 - i : i;
+      std::memmove(bits + (dstTop + row) * stride + dstX * qsizetype(sizeof(QRgb)),
+                   bits + (srcTop + row) * stride + srcX * qsizetype(sizeof(QRgb)), bytes);
+    }
+  }
+  Changed(area);
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
@@ -634,6 +689,21 @@ void TCanvas::SetPixel(int x, int y, TColor c) {
   if (!Ready() || !Bounds().contains(x, y)) return;
   reinterpret_cast<QRgb*>(FTarget->scanLine(y))[x] = ToPixel(c);
   Changed(QRect(x, y, 1, 1));
+}
+
+// ---------------------------------------------------------------- TSpanWriter
+
+TSpanWriter::TSpanWriter(TCanvas& canvas, TColor colour) {
+  QImage* img = canvas.Target();
+  if (!img || img->isNull()) return;  // an empty clip: every span is dropped
+  const TRect clip = canvas.ClipRect();
+  FBits = img->bits();
+  FStride = img->bytesPerLine();
+  FLeft = clip.Left;
+  FTop = clip.Top;
+  FRight = clip.Right;
+  FBottom = clip.Bottom;
+  FPixel = ToPixel(colour);
 }
 
 // ---------------------------------------------------------------- TBitmap

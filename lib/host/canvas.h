@@ -10,10 +10,13 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cwchar>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class QFontMetrics;
 class QPainter;
 
 namespace Veltor {
@@ -119,11 +122,11 @@ class TCanvas {
   // differ, combined by CopyMode.
   void CopyRect(const TRect& d, const QImage& src, const TRect& s);
 
-  // Copy-mode spans in the pen colour, for callers that draw very many:
-  // [x1, x2) on row y and [y1, y2) in column x, within the clip. They do not
-  // report the change; call Touch with the bounds when done.
-  void HSpan(int x1, int x2, int y);
-  void VSpan(int x, int y1, int y2);
+  // Moves the pixels inside r by (dx, dy), like scrolling a window: what
+  // moves out of r is lost, what is uncovered keeps its old pixels.
+  void ScrollRect(const TRect& r, int dx, int dy);
+
+  // Reports drawing done behind the canvas's back (see TSpanWriter).
   void Touch(const QRect& r) { Changed(r); }
 
   TColor Pixel(int x, int y) const;
@@ -150,11 +153,50 @@ class TCanvas {
   void WideLine(int x0, int y0, int x1, int y1);
   void CurveShape(ShapeOp op, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
 
+  // The Qt font and metrics of the last font used: building them is costly
+  // and most drawing reuses one font many times.
+  const QFont& QtFont() const;
+  const QFontMetrics& Metrics() const;
+
   QImage* FTarget = nullptr;
   std::unique_ptr<QPainter> FPainter;
+  mutable TFont FCachedFont;
+  mutable QFont FCachedQFont;
+  mutable std::unique_ptr<QFontMetrics> FCachedMetrics;
   QRect FClip;  // empty means the whole image
   bool FClipSet = false;
   int FStylePos = 0;  // position in the dash pattern of thin styled lines
+};
+
+// Writes copy-mode spans of one colour straight into a canvas's image, for
+// painters that draw very many of them: [x1, x2) on row y and [y1, y2) in
+// column x, within the canvas's clip. Changes are not reported; call
+// TCanvas::Touch with the bounds when done.
+class TSpanWriter {
+ public:
+  TSpanWriter(TCanvas& canvas, TColor colour);
+  void H(int x1, int x2, int y) {
+    if (y < FTop || y >= FBottom) return;
+    x1 = std::max(x1, FLeft);
+    x2 = std::min(x2, FRight);
+    if (x1 >= x2) return;
+    // wmemset: the C library's vectorised fill of 32-bit units.
+    static_assert(sizeof(wchar_t) == sizeof(QRgb), "32-bit wchar_t expected");
+    std::wmemset(reinterpret_cast<wchar_t*>(FBits + y * FStride) + x1, wchar_t(FPixel), std::size_t(x2 - x1));
+  }
+  void V(int x, int y1, int y2) {
+    if (x < FLeft || x >= FRight) return;
+    y1 = std::max(y1, FTop);
+    y2 = std::min(y2, FBottom);
+    uchar* p = FBits + y1 * FStride + x * qsizetype(sizeof(QRgb));
+    for (int y = y1; y < y2; ++y, p += FStride) *reinterpret_cast<QRgb*>(p) = FPixel;
+  }
+
+ private:
+  uchar* FBits = nullptr;
+  qsizetype FStride = 0;
+  int FLeft = 0, FTop = 0, FRight = 0, FBottom = 0;  // the clip, exclusive ends
+  QRgb FPixel = 0;
 };
 
 // An off-screen picture with its own canvas.

@@ -18,77 +18,6 @@ std::vector<int> SampleColumns(const TDiagramGeometry& g) {
   return xs;
 }
 
-// Collects one channel's pixels column by column, in increasing x, and
-// writes each column's vertical runs and each row's horizontal runs once.
-class TraceWriter {
- public:
-  TraceWriter(TCanvas& canvas, int yHigh, int yLow) : FCanvas(canvas), FHigh(yHigh), FLow(yLow) {}
-
-  // The edge at x from the level at `from` to the level at `to`, leaving
-  // out the pixel it arrives at.
-  void Edge(int x, bool toHigh) {
-    if (x != FColumn) FlushColumn(x);
-    (toHigh ? FRise : FFall) = true;
-  }
-
-  // The level held over [x1, x2).
-  void Step(int x1, int x2, bool high) {
-    Run& run = high ? FRunHigh : FRunLow;
-    if (run.x2 == x1) {
-      run.x2 = x2;
-      return;
-    }
-    FlushRun(run, high ? FHigh : FLow);
-    run.x1 = x1;
-    run.x2 = x2;
-  }
-
-  void Finish() {
-    FlushColumn(FColumn);
-    FlushRun(FRunHigh, FHigh);
-    FlushRun(FRunLow, FLow);
-  }
-
- private:
-  struct Run {
-    int x1 = 0;
-    int x2 = 0;
-  };
-
-  void FlushColumn(int next) {
-    if (FRise || FFall) {
-      // A rise runs from the low level up to just below the high one, a fall
-      // from the high level down to just above the low one.
-      int top = FLow, bottom = FLow;  // [top, bottom)
-      if (FRise && FHigh != FLow) {
-        top = std::min(top, FHigh + 1);
-        bottom = std::max(bottom, FLow + 1);
-      }
-      if (FFall && FHigh != FLow) {
-        top = std::min(top, FHigh);
-        bottom = std::max(bottom, FLow);
-      }
-      if (top < bottom) FCanvas.VSpan(FColumn, top, bottom);
-    }
-    FColumn = next;
-    FRise = FFall = false;
-  }
-
-  void FlushRun(Run& run, int y) {
-    if (run.x2 > run.x1) FCanvas.HSpan(run.x1, run.x2, y);
-    run = Run();
-  }
-
-  TCanvas& FCanvas;
-  const int FHigh;
-  const int FLow;
-  int FColumn = 0;
-  bool FRise = false;
-  bool FFall = false;
-  Run FRunHigh;
-  Run FRunLow;
-};
-
 }  // namespace
 
 int TDiagramGeometry::Base(int row) const {
@@ -125,29 +54,79 @@ void DrawTracesReference(TCanvas& canvas, const TDiagramGeometry& g, const TSamp
   }
 }
 
+// All channels are handled at once, bit-parallel, one pixel column at a
+// time: the samples falling on a column only add to two masks, rising and
+// falling edges; each channel then gets at most one vertical run per column,
+// and its level steps are merged into horizontal runs across columns.
 void DrawTracesFast(TCanvas& canvas, const TDiagramGeometry& g, const TSampleView& samples, TColor colour) {
   const int n = g.End - g.Start;
-  if (n <= 0 || g.Rows() <= 0 || g.PixelsPerSample() <= 0) return;
-  canvas.Pen = TPen();
-  canvas.Pen.Color = colour;
+  const int rows = g.Rows();
+  if (n <= 0 || rows <= 0 || g.PixelsPerSample() <= 0 || g.ChanFirst < 0 || g.ChanLast > 31) return;
   const std::vector<int> xs = SampleColumns(g);
-  std::vector<quint32> values(static_cast<std::size_t>(n));
-  for (int k = 0; k < n; ++k) values[std::size_t(k)] = samples.At(g.Start + k);
+  TSpanWriter out(canvas, colour);
 
-  for (int c = g.ChanFirst; c <= g.ChanLast; ++c) {
-    const int row = c - g.ChanFirst;
-    TraceWriter writer(canvas, g.Level(row, true), g.Level(row, false));
-    bool previous = (values[0] >> c) & 1u;
-    for (int k = 0; k < n; ++k) {
-      const bool high = (values[std::size_t(k)] >> c) & 1u;
-      const int x = xs[std::size_t(k)];
-      if (high != previous) writer.Edge(x, high);
-      const int next = xs[std::size_t(k) + 1];
-      if (next > x) writer.Step(x, next, high);
-      previous = high;
-    }
-    writer.Finish();
+  struct Channel {
+    int yHigh, yLow;
+    int runStart = 0, runEnd = 0;  // the pending horizontal run
+    bool runHigh = false;
+  };
+  std::vector<Channel> channels(static_cast<std::size_t>(rows));
+  for (int row = 0; row < rows; ++row) {
+    channels[std::size_t(row)].yHigh = g.Level(row, true);
+    channels[std::size_t(row)].yLow = g.Level(row, false);
   }
+  const quint32 shown = (g.ChanLast == 31 ? ~0u : (1u << (g.ChanLast + 1)) - 1) & ~((1u << g.ChanFirst) - 1);
+
+  // A rise runs from the low level up to just below the high one, a fall from
+  // the high level down to just above the low one; both make one run.
+  auto flushColumn = [&](int x, quint32 rise, quint32 fall) {
+    for (quint32 edges = (rise | fall) & shown; edges; edges &= edges - 1) {
+      const int c = __builtin_ctz(edges);
+      const Channel& ch = channels[std::size_t(c - g.ChanFirst)];
+      if (ch.yHigh == ch.yLow) continue;
+      const bool r = (rise >> c) & 1u, f = (fall >> c) & 1u;
+      const int top = f ? ch.yHigh : ch.yHigh + 1;
+      const int bottom = r ? ch.yLow + 1 : ch.yLow;
+      out.V(x, top, bottom);
+    }
+  };
+  auto flushRun = [&](Channel& ch) {
+    if (ch.runEnd > ch.runStart) out.H(ch.runStart, ch.runEnd, ch.runHigh ? ch.yHigh : ch.yLow);
+    ch.runStart = ch.runEnd = 0;
+  };
+
+  quint32 previous = samples.At(g.Start);
+  quint32 rise = 0, fall = 0;
+  int column = xs[0];
+  for (int k = 0; k < n; ++k) {
+    const int x = xs[std::size_t(k)];
+    if (x != column) {
+      flushColumn(column, rise, fall);
+      column = x;
+      rise = fall = 0;
+    }
+    const quint32 v = samples.At(g.Start + k);
+    const quint32 changed = v ^ previous;
+    rise |= changed & v;
+    fall |= changed & ~v;
+    previous = v;
+    const int next = xs[std::size_t(k) + 1];
+    if (next == x) continue;
+    for (int c = g.ChanFirst; c <= g.ChanLast; ++c) {
+      Channel& ch = channels[std::size_t(c - g.ChanFirst)];
+      const bool high = (v >> c) & 1u;
+      if (ch.runEnd == x && ch.runHigh == high) {
+        ch.runEnd = next;
+        continue;
+      }
+      flushRun(ch);
+      ch.runStart = x;
+      ch.runEnd = next;
+      ch.runHigh = high;
+    }
+  }
+  flushColumn(column, rise, fall);
+  for (Channel& ch : channels) flushRun(ch);
   canvas.Touch(QRect(QPoint(xs.front(), g.Top), QPoint(xs.back(), g.Top + g.DataHeight)));
 }
 

@@ -228,6 +228,10 @@ class TLogic : public TDisplay {
   void DrawStatus();
   void DrawPositionBar();
   void DrawTextLine(int position);
+  // Draws the traces of a full redraw; the column-merged painter by default.
+  virtual void DrawTraces(TCanvas& canvas, const TDiagramGeometry& g, const TSampleView& samples, TColor colour) {
+    DrawTracesFast(canvas, g, samples, colour);
+  }
 
  private:
   // Painting, in drawing order.
@@ -243,7 +247,7 @@ class TLogic : public TDisplay {
   void ShowMarker(bool show);
   void HideLines();
   template <typename Segments>
-  void DrawStrip(TBitmap& strip, int x1, int x2, Segments segments);
+  void DrawStrip(int x1, int x2, Segments segments);
 
   // Mouse and repetition.
   void PressButton(TFooterButton b, TShiftState shift);

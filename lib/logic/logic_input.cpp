@@ -228,40 +228,42 @@ void TLogic::PageForward() {
 }
 
 // Draws into the shifted picture what a full redraw of the new view would
-// show in the columns [x1, x2): the background, the dotted base lines (their
-// dots counted from the right edge, as the full redraw does) and the traces
-// given by `segments`, which draws each channel's lines between two levels.
+// show in the data-area columns [x1, x2) (counted from DataRect.Left): the
+// background, the dotted base lines (their dots counted from the right edge,
+// as the full redraw does) and the traces that `segments` draws for each
+// channel, given the channel's level of a sample.
 template <typename Segments>
-void TLogic::DrawStrip(TBitmap& strip, int x1, int x2, Segments segments) {
-  TCanvas& c = strip.Canvas();
+void TLogic::DrawStrip(int x1, int x2, Segments segments) {
+  TCanvas& c = Canvas();
+  const TRect strip(FDataRect.Left + x1, FDataRect.Top, FDataRect.Left + x2, FDataRect.Bottom);
   c.Brush.Style = bsSolid;
   c.Brush.Color = FColDisplay;
-  c.FillRect(TRect(x1, 0, x2, strip.Height()));
+  c.FillRect(strip);
 
-  TDiagramGeometry g = Geometry();
-  g.Top = 0;
-  g.DataHeight = strip.Height();
-  c.SetClipRect(TRect(x1, 0, x2, strip.Height()));
+  const TDiagramGeometry g = Geometry();
+  c.SetClipRect(strip);
   c.Pen = TPen();
   c.Pen.Style = psDot;
   c.Pen.Color = FColGrid;
   c.Brush.Style = bsClear;
   for (int row = 0; row < g.Rows(); ++row) {
-    c.MoveTo(strip.Width(), g.Base(row));
-    c.LineTo(x1 - 1, g.Base(row));
+    c.MoveTo(FDataRect.Right, g.Base(row));
+    c.LineTo(strip.Left - 1, g.Base(row));
   }
-  c.ClearClip();
-
+  // The edges may fall just beside the strip.
+  c.SetClipRect(FDataRect);
   c.Pen = TPen();
   c.Pen.Color = FColCurve;
   for (int ch = FChanFirst; ch <= FChanLast; ++ch) {
     const int row = ch - FChanFirst;
     segments(c, [&](int p) { return g.Level(row, (quint32(GetSample(p)) >> ch) & 1u); });
   }
+  c.ClearClip();
 }
 
 void TLogic::StepBack() {
   if (!FPaintDone) return;
+  TCanvas& c = Canvas();
   if (FModus == TextDisp) {
     if (FDispStartPos - 1 < 0) {
       FDispStartPos = 0;
@@ -269,11 +271,10 @@ void TLogic::StepBack() {
     }
     --FDispStartPos;
     FDispEndPos = FDispStartPos + FLinesPerPage;
-    TCanvas& c = Canvas();
-    const TRect moved(FDataRect.Left, FDataRect.Top, FDataRect.Right, FDataRect.Top + kLineHeight * FLinesPerPage);
-    c.CopyMode = cmSrcCopy;
-    c.CopyRect(TRect(moved.Left, moved.Top + kLineHeight, moved.Right, moved.Bottom + kLineHeight),
-               *c.Target(), moved);
+    // The page moves down a line; the new first line is drawn.
+    c.ScrollRect(TRect(FDataRect.Left, FDataRect.Top, FDataRect.Right,
+                       FDataRect.Top + kLineHeight * (FLinesPerPage + 1)),
+                 0, kLineHeight);
     DrawTextLine(FDispStartPos);
     if (FDispEndPos < FPointerPos) UpdatePointer();
     DrawPositionBar();
@@ -285,21 +286,18 @@ void TLogic::StepBack() {
   const int shift = int(std::nearbyint(d));
   FScrollFraction = d - shift;
 
-  TCanvas& c = Canvas();
-  TBitmap strip(FDataRect.Width(), FDataRect.Height());
-  strip.Canvas().CopyRect(TRect(shift, 0, strip.Width(), strip.Height()), *c.Target(),
-                          TRect(FDataRect.Left, FDataRect.Top, FDataRect.Right - shift, FDataRect.Bottom));
-  // The new first sample across the strip, with the edge into the old one.
-  // The rightmost column held the sample that just left the view: clear it.
+  // The picture moves right; the new first sample comes in on the left with
+  // the edge into the old one. The rightmost column held the sample that
+  // just left the view: it is cleared.
+  c.ScrollRect(FDataRect, shift, 0);
+  const int left = FDataRect.Left;
   const int first = FDispStartPos - 1;
-  DrawStrip(strip, 0, shift, [&](TCanvas& sc, auto level) {
-    sc.MoveTo(0, level(first));
-    sc.LineTo(shift, level(first));
-    sc.LineTo(shift, level(first + 1));
+  DrawStrip(0, shift, [&](TCanvas& sc, auto level) {
+    sc.MoveTo(left, level(first));
+    sc.LineTo(left + shift, level(first));
+    sc.LineTo(left + shift, level(first + 1));
   });
-  DrawStrip(strip, FDataWidth, strip.Width(), [](TCanvas&, auto) {});
-  c.CopyMode = cmSrcCopy;
-  c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, strip.Width(), strip.Height()));
+  DrawStrip(FDataWidth, FDataRect.Width(), [](TCanvas&, auto) {});
 
   --FDispStartPos;
   --FDispEndPos;
@@ -310,6 +308,7 @@ void TLogic::StepBack() {
 
 void TLogic::StepForward() {
   if (!FPaintDone) return;
+  TCanvas& c = Canvas();
   if (FModus == TextDisp) {
     ++FDispStartPos;
     if (FDispStartPos >= FBufferCount - FLinesPerPage) {
@@ -317,11 +316,8 @@ void TLogic::StepForward() {
       return;
     }
     FDispEndPos = FDispStartPos + FLinesPerPage;
-    TCanvas& c = Canvas();
-    const TRect moved(FDataRect.Left, FDataRect.Top + kLineHeight, FDataRect.Right, FDataRect.Bottom);
-    c.CopyMode = cmSrcCopy;
-    c.CopyRect(TRect(moved.Left, moved.Top - kLineHeight, moved.Right, moved.Bottom - kLineHeight),
-               *c.Target(), moved);
+    // The page moves up a line; the new last line is drawn.
+    c.ScrollRect(FDataRect, 0, -kLineHeight);
     DrawTextLine(FDispEndPos);
     if (FPointerPos < FDispStartPos) UpdatePointer();
     DrawPositionBar();
@@ -333,22 +329,18 @@ void TLogic::StepForward() {
   const int shift = int(std::nearbyint(d));
   FScrollFraction = d - shift;
 
-  TCanvas& c = Canvas();
-  TBitmap strip(FDataRect.Width(), FDataRect.Height());
-  const int w = strip.Width();
-  strip.Canvas().CopyRect(TRect(0, 0, w - shift, strip.Height()), *c.Target(),
-                          TRect(FDataRect.Left + shift, FDataRect.Top, FDataRect.Right, FDataRect.Bottom));
-  // The new last sample: its edge out of the old last one and its level up
-  // to the data width; the column beyond stays empty, as in a full redraw.
+  // The picture moves left; the new last sample comes in on the right with
+  // the edge out of the old last one. The column beyond the data width stays
+  // empty, as in a full redraw.
+  c.ScrollRect(FDataRect, -shift, 0);
   const int last = FDispEndPos;
-  const int x = FDataWidth - shift;
-  DrawStrip(strip, x, w, [&](TCanvas& sc, auto level) {
+  const int x = FDataRect.Left + FDataWidth - shift;
+  const int end = FDataRect.Left + FDataWidth;
+  DrawStrip(FDataWidth - shift, FDataRect.Width(), [&](TCanvas& sc, auto level) {
     sc.MoveTo(x, level(last - 1));
     sc.LineTo(x, level(last));
-    sc.LineTo(FDataWidth, level(last));
+    sc.LineTo(end, level(last));
   });
-  c.CopyMode = cmSrcCopy;
-  c.CopyRect(FDataRect, strip.Image(), TRect(0, 0, w, strip.Height()));
 
   ++FDispStartPos;
   ++FDispEndPos;

@@ -328,7 +328,7 @@ void TLogic::DrawDiagram() {
     c.LineTo(FDataRect.Left, g.Base(row));
   }
 
-  DrawTracesFast(c, g, Samples(), FColCurve);
+  DrawTraces(c, g, Samples(), FColCurve);
 }
 
 void TLogic::DrawTextListing() {

@@ -52,6 +52,26 @@ TEST(Canvas, ThinLinesLeaveOutTheirLastPixel) {
   EXPECT_EQ(PixelAt(img, 15, 15), clWhite);
 }
 
+TEST(Canvas, StraightWidePensAreBandsWithoutTheirEnd) {
+  Sheet s;
+  s.c.Pen.Width = 2;
+  s.c.MoveTo(10, 5);
+  s.c.LineTo(10, 15);
+  EXPECT_EQ(s.Count(clBlack), 2 * 10);
+  QImage img = s.Img();
+  EXPECT_EQ(PixelAt(img, 9, 5), clBlack);
+  EXPECT_EQ(PixelAt(img, 10, 14), clBlack);
+  EXPECT_EQ(PixelAt(img, 10, 15), clWhite);
+  EXPECT_EQ(PixelAt(img, 11, 10), clWhite);
+  // Upwards it starts at the first point and leaves out the last as well.
+  s.c.Pen.Mode = pmXor;
+  s.c.Pen.Color = clWhite;
+  s.c.MoveTo(10, 14);
+  s.c.LineTo(10, 4);
+  EXPECT_EQ(s.Count(clBlack), 0);  // rows 5..14 toggled back
+  EXPECT_EQ(PixelAt(s.Img(), 10, 4), clWhite);  // the end is left out
+}
+
 TEST(Canvas, XorDrawnTwiceRestoresEveryPixel) {
   Sheet s;
   s.c.Brush.Color = clNavy;
