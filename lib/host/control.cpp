@@ -186,6 +186,36 @@ void TControl::SetFont(const TFont& font) {
   FontChanged();
 }
 
+void TControl::SetFontName(const QString& v) {
+  TFont f = FFont;
+  f.Name = v;
+  SetFont(f);
+}
+
+void TControl::SetFontHeight(int v) {
+  TFont f = FFont;
+  f.Height = v;
+  SetFont(f);
+}
+
+void TControl::SetFontSize(int v) {
+  TFont f = FFont;
+  f.SetSize(v);
+  SetFont(f);
+}
+
+void TControl::SetFontColor(TColor v) {
+  TFont f = FFont;
+  f.Color = v;
+  SetFont(f);
+}
+
+void TControl::SetFontStyle(TFontStyles v) {
+  TFont f = FFont;
+  f.Style = v;
+  SetFont(f);
+}
+
 void TControl::EnsureSurface() {
   const QSize wanted(std::max(1, width()), std::max(1, height()));
   if (FSurface.size() == wanted) return;

@@ -41,6 +41,12 @@ class TControl : public QWidget, public TComponentBase {
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
   Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
   Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+  // The control's font, one property per part so stored forms can set them.
+  Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
+  Q_PROPERTY(int FontHeight READ FontHeight WRITE SetFontHeight)
+  Q_PROPERTY(int FontSize READ FontSize WRITE SetFontSize STORED false)
+  Q_PROPERTY(Veltor::TColor FontColor READ FontColor WRITE SetFontColor)
+  Q_PROPERTY(Veltor::TFontStyles FontStyle READ FontStyle WRITE SetFontStyle)
 
  public:
   explicit TControl(QWidget* parent = nullptr);
@@ -78,6 +84,16 @@ class TControl : public QWidget, public TComponentBase {
 
   const TFont& Font() const { return FFont; }
   void SetFont(const TFont& font);
+  QString FontName() const { return FFont.Name; }
+  void SetFontName(const QString& v);
+  int FontHeight() const { return FFont.Height; }
+  void SetFontHeight(int v);
+  int FontSize() const { return FFont.Size(); }
+  void SetFontSize(int v);
+  TColor FontColor() const { return FFont.Color; }
+  void SetFontColor(TColor v);
+  TFontStyles FontStyle() const { return FFont.Style; }
+  void SetFontStyle(TFontStyles v);
 
   // The control's drawing surface; created at the widget's size on demand.
   TCanvas& Canvas();
