@@ -56,13 +56,13 @@ TModalResult TModalUI::Message(const QString& caption, const QString& text, TMsg
 void TModalUI::Beep() { QApplication::beep(); }
 
 QString TModalUI::OpenFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+                               const QString& filter, QString* selectedFilter) {
+  return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter);
 }
 
 QString TModalUI::SaveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+                               const QString& filter, QString* selectedFilter) {
+  return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter);
 }
 
 int TModalUI::Exec(QDialog* dialog) { return dialog ? dialog->exec() : 0; }

@@ -25,11 +25,13 @@ class TModalUI {
   virtual TModalResult Message(const QString& caption, const QString& text, TMsgDlgType type,
                                TMsgDlgButtons buttons);
   virtual void Beep();
-  // Empty result: cancelled.
+  // Empty result: cancelled. filter lists entries as "name (*.ext);;...";
+  // selectedFilter, when given, picks the entry shown first and receives the
+  // one the user ended with.
   virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter);
+                               const QString& filter, QString* selectedFilter = nullptr);
   virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter);
+                               const QString& filter, QString* selectedFilter = nullptr);
   // Runs a dialog modally; returns its result code.
   virtual int Exec(QDialog* dialog);
 };

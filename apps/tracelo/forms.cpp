@@ -1,0 +1,31 @@
+#include "forms.h"
+
+#include "buttons/buttons_classes.h"
+#include "host/formloader.h"
+#include "logic/logic_classes.h"
+#include "widgets.h"
+
+#include <QVBoxLayout>
+
+namespace Tracelo {
+
+void RegisterTraceloClasses() {
+  Veltor::RegisterLogicClasses();
+  Veltor::RegisterButtonClasses();
+  Veltor::TFormLoader::RegisterClass<TRadioGroup>();
+  Veltor::TFormLoader::RegisterClass<TColorGrid>();
+}
+
+QWidget* LoadFormInto(const QString& path, QWidget* host, QObject* receiver) {
+  Veltor::TFormLoader loader;
+  std::unique_ptr<QWidget> form = loader.Load(path, host, receiver);
+  if (!form) throw TFormError(loader.ErrorString().toStdString());
+  host->setWindowTitle(form->windowTitle());
+  host->resize(form->size());
+  auto* layout = new QVBoxLayout(host);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(form.get());
+  return form.release();
+}
+
+}  // namespace Tracelo
