@@ -1,6 +1,7 @@
 #include "buttons/bevel3d.h"
 
 #include "foundation/tickregistry.h"
+#include "pixels.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +12,11 @@
 #include <algorithm>
 
 using namespace Veltor;
+using ButtonTest::CountColour;
+using ButtonTest::CountOther;
 using VeltorTest::PixelAt;
 
 namespace {
-
-// Pixels inside r that differ from background.
-int CountOther(const QImage& img, const TRect& r, TColor background) {
-  int n = 0;
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) n += PixelAt(img, x, y) != background;
-  }
-  return n;
-}
 
 // The leftmost and rightmost columns of r holding anything but background.
 std::pair<int, int> InkColumns(const QImage& img, const TRect& r, TColor background) {
@@ -36,15 +30,6 @@ std::pair<int, int> InkColumns(const QImage& img, const TRect& r, TColor backgro
     }
   }
   return {first, last};
-}
-
-bool HasColour(const QImage& img, const TRect& r, TColor colour) {
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) {
-      if (PixelAt(img, x, y) == colour) return true;
-    }
-  }
-  return false;
 }
 
 void Click(QWidget* w) {
@@ -70,16 +55,8 @@ struct Panel {
 
 }  // namespace
 
-TEST(Bevel3D, DefaultsAndGroupIndexRange) {
+TEST(Bevel3D, GroupIndexIsKeptWithin0To255) {
   TBevel3D b;
-  EXPECT_EQ(b.Width(), 200);
-  EXPECT_EQ(b.Height(), 100);
-  EXPECT_EQ(b.ColCaptBack(), clBlue);
-  EXPECT_EQ(b.Font().Color, clWhite);
-  EXPECT_FALSE(b.CaptEnable());
-  EXPECT_TRUE(b.FontAutom());
-  EXPECT_EQ(b.TextAdjust(), ttCenter);
-
   for (auto [in, stored] : {std::pair{300, 255}, {-5, 0}, {255, 255}, {17, 17}}) {
     b.SetGroupIndex(in);
     EXPECT_EQ(b.GroupIndex(), stored) << in;
@@ -136,13 +113,6 @@ TEST(Bevel3D, CaptionAreaIsInsetUnlessSilverAndShrinksForItsBevel) {
       EXPECT_EQ(PixelAt(img, c.Right, c.Bottom - 5), clAqua);
     }
   }
-}
-
-TEST(Bevel3D, NoCaptionAreaWhenDisabled) {
-  TBevel3D b;
-  b.SetCaption(QStringLiteral("Hidden"));
-  const QImage img = b.SurfaceImage();
-  EXPECT_EQ(CountOther(img, b.InnerRect(), clSilver), 0);
 }
 
 TEST(Bevel3D, CaptionIsFittedAndAligned) {
@@ -220,7 +190,7 @@ TEST(Bevel3D, Caption1ShowsWhileDown) {
   toggle->SetButtonStyle(tsPushPull);
   push->SetButtonStyle(tsPush);
   p.Show();
-  auto reds = [](TBevel3D* b) { return HasColour(b->SurfaceImage(), b->CaptRect(), clRed); };
+  auto reds = [](TBevel3D* b) { return CountColour(b->SurfaceImage(), b->CaptRect(), clRed) > 0; };
   EXPECT_FALSE(reds(toggle));
   QTest::mousePress(toggle, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_TRUE(toggle->Down());

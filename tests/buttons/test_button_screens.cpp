@@ -54,8 +54,6 @@ class Sheet {
     }
   }
 
-  QWidget& Window() { return FWindow; }
-
  private:
   QWidget FWindow;
   int FColumns, FCellW, FCellH;

@@ -1,6 +1,7 @@
 #include "buttons/textspin.h"
 
 #include "foundation/tickregistry.h"
+#include "pixels.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +13,11 @@
 #include <vector>
 
 using namespace Veltor;
+using ButtonTest::CountColour;
+using ButtonTest::CountOther;
 using VeltorTest::PixelAt;
 
 namespace {
-
-int CountOther(const QImage& img, const TRect& r, TColor background) {
-  int n = 0;
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    for (int x = r.Left; x < r.Right; ++x) n += PixelAt(img, x, y) != background;
-  }
-  return n;
-}
 
 QPoint Centre(const TRect& r) { return QPoint(r.Left + r.Width() / 2, r.Top + r.Height() / 2); }
 
@@ -49,25 +44,6 @@ struct Shown {
 const QStringList kTimeBase = {"10 usec|0|1e-5", "100 usec|0|1e-4", "1 msec|0|1e-3", "10 msec|0|1e-2"};
 
 }  // namespace
-
-TEST(TextSpin, Defaults) {
-  TTextSpin t;
-  EXPECT_EQ(QSize(t.Width(), t.Height()), QSize(100, 30));
-  EXPECT_EQ(t.BevWidth(), 1);
-  EXPECT_EQ(t.BordWidth(), 1);
-  EXPECT_EQ(t.ColTxtBack(), clBlack);
-  EXPECT_EQ(t.Font().Color, clYellow);
-  EXPECT_EQ(t.Count(), 6);
-  EXPECT_EQ(t.PosString(), "1 usec");
-  EXPECT_EQ(t.PosInteger(), 23);
-
-  TSerieSpin s;
-  EXPECT_EQ(QSize(s.Width(), s.Height()), QSize(25, 46));
-  EXPECT_EQ(s.ColTxtBack(), clMaroon);
-  EXPECT_EQ(s.Font().Color, clLime);
-  EXPECT_TRUE(s.Font().Style.testFlag(fsBold));
-  EXPECT_EQ(s.PosText(), QStringList({"1 | 23 | 1e-6", "10 | 100 | 1e-5", "100 | 56 | 1e-4"}));
-}
 
 TEST(TextSpin, PositionWrapsOrStopsAtTheEnds) {
   struct Row {
@@ -112,14 +88,6 @@ TEST(TextSpin, ButtonsStepWithWrapOrLimiterAndFireOnlyForRealSteps) {
     w.Release(row.up);
     EXPECT_EQ(w.changed.count(), row.events ? 1 : 0);
   }
-}
-
-TEST(TextSpin, ClicksBesideTheButtonsDoNothing) {
-  Shown<TTextSpin> w;
-  QTest::mouseClick(w.s, Qt::LeftButton, Qt::NoModifier, Centre(w.s->TextArea()));
-  QTest::mouseClick(w.s, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
-  EXPECT_EQ(w.s->Position(), 0);
-  EXPECT_EQ(w.changing.count() + w.changed.count(), 0);
 }
 
 TEST(TextSpin, TypedPropertiesSelectTheFirstMatchingEntry) {
@@ -206,19 +174,6 @@ TEST(TextSpin, HeldButtonRepeatsAfterAPauseAtRepSpeed) {
   }
 }
 
-TEST(TextSpin, HeldButtonAtTheLimitRepeatsNothing) {
-  Shown<TTextSpin> w;
-  w.s->SetLimiter(true);
-  w.s->SetRepSpeed(100);
-  w.s->SetPosition(4);
-  w.Press(true);
-  for (int tick = 0; tick < 40; ++tick) TimerTick();
-  EXPECT_EQ(w.s->Position(), 5);
-  EXPECT_EQ(w.changing.count(), 1);
-  w.Release(true);
-  EXPECT_EQ(w.changed.count(), 1);
-}
-
 TEST(TextSpin, EmptyListShowsAnEmptyTextArea) {
   Shown<TTextSpin> w;
   w.s->SetPosText({});
@@ -249,11 +204,7 @@ TEST(TextSpin, PaintsTextAreaButtonsAndArrows) {
   EXPECT_EQ(PixelAt(img, text.Left - 1, text.Top + 3), clGray);
   EXPECT_EQ(PixelAt(img, text.Right, text.Top + 3), clWhite);
   EXPECT_GT(CountOther(img, text, clBlack), 0);
-  int yellow = 0;
-  for (int y = text.Top; y < text.Bottom; ++y) {
-    for (int x = text.Left; x < text.Right; ++x) yellow += PixelAt(img, x, y) == clYellow;
-  }
-  EXPECT_GT(yellow, 0);
+  EXPECT_GT(CountColour(img, text, clYellow), 0);
 
   // Buttons: black frame, raised face, triangles pointing their way.
   for (const TRect& b : {up, down}) {
