@@ -1,9 +1,17 @@
 #include "buttons/buttons_classes.h"
 
+#include "buttons/bevel3d.h"
+#include "buttons/textspin.h"
 #include "foundation/foundation_classes.h"
+#include "host/formloader.h"
 
 namespace Veltor {
 
-void RegisterButtonClasses() { RegisterFoundationClasses(); }
+void RegisterButtonClasses() {
+  RegisterFoundationClasses();
+  TFormLoader::RegisterClass<TBevel3D>();
+  TFormLoader::RegisterClass<TTextSpin>();
+  TFormLoader::RegisterClass<TSerieSpin>();
+}
 
 }  // namespace Veltor

@@ -1,0 +1,440 @@
+#include "buttons/textspin.h"
+
+#include "buttons/designfont.h"
+#include "buttons/frame3d.h"
+#include "foundation/drawhelpers.h"
+#include "foundation/helpers.h"
+#include "foundation/tickregistry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace Veltor {
+
+namespace {
+
+// The first repeat waits a little longer, so that a click makes one step.
+constexpr int kFirstRepeatMs = 500;
+constexpr int kMinRepeatMs = 50;
+constexpr int kRepeatModulus = 2001;
+
+// Font sizes stay within these, whatever the text area.
+constexpr int kMinFontSize = 1;
+constexpr int kMaxFontSize = 500;
+// Left aligned text starts two pixels in, right aligned text ends one in.
+constexpr int kTextMargin = 3;
+
+int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
+
+int Inset(const TRect& inner) { return RoundHalfEven(0.04 * inner.Height()); }
+
+// The font's height with a tenth to spare.
+int PaddedHeight(const TFont& font) { return RoundHalfEven(std::abs(font.Height) * 1.1); }
+
+// A positive (cell) height would make sizes count backwards; work in points.
+void UseCharacterHeight(TFont& font) {
+  if (font.Height > 0) font.SetSize(std::max(kMinFontSize, std::abs(font.Size())));
+}
+
+void GrowFont(TFont& font) { font.SetSize(font.Size() + 1); }
+void ShrinkFont(TFont& font) { font.SetSize(font.Size() - 1); }
+bool CanGrow(const TFont& font) { return font.Size() < kMaxFontSize; }
+bool CanShrink(const TFont& font) { return font.Size() > kMinFontSize; }
+
+void FillTriangle(TCanvas& canvas, const TPoint (&points)[3]) {
+  canvas.Pen = TPen();
+  canvas.Pen.Color = clBlack;
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = clBlack;
+  canvas.Polygon(points, 3);
+}
+
+// One-pixel lines for outlines that are not a closed frame.
+void HLine(TCanvas& canvas, int x1, int x2, int y, TColor colour) {
+  canvas.Brush.Color = colour;
+  canvas.FillRect(TRect(x1, y, x2, y + 1));
+}
+
+void VLine(TCanvas& canvas, int x, int y1, int y2, TColor colour) {
+  canvas.Brush.Color = colour;
+  canvas.FillRect(TRect(x, y1, x + 1, y2));
+}
+
+}  // namespace
+
+TSpinLayout TextSpinLayout(const TRect& inner) {
+  const int a = Inset(inner);
+  TSpinLayout l;
+  l.TextArea = inner;
+  l.TextArea.Shrink(a);
+  const TRect& t = l.TextArea;
+  const int hh = t.Height() / 2;
+  const int b = t.Right - (3 * hh) / 2;
+  l.UpBtn = TRect(b, t.Top, t.Right, t.Top + hh);
+  l.DownBtn = TRect(b, t.Top + hh, t.Right, t.Bottom);
+  l.TextArea.Right = b - 3 * a;
+  return l;
+}
+
+TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight) {
+  const int a = Inset(inner);
+  const int q = std::min(inner.Height() / 4, 15);
+  const int left = inner.Left + (bordLeft ? 1 : 0);
+  const int right = inner.Right - (bordRight ? 2 : 0);
+  TSpinLayout l;
+  l.UpBtn = TRect(left, inner.Top, right, inner.Top + q);
+  // One pixel up, so that the frame drawn around it ends inside the rings.
+  l.DownBtn = TRect(left, inner.Bottom - q - 1, right, inner.Bottom - 1);
+  l.TextArea = TRect(inner.Left, inner.Top + q, inner.Right, inner.Bottom - q - 1);
+  l.TextArea.Shrink(a);
+  return l;
+}
+
+// ---------------------------------------------------------------- TCustomSpin
+
+TCustomSpin::TCustomSpin(QWidget* parent) : TRahmen(parent) {
+  SetBordWidth(1);
+  SetBevWidth(1);
+  FRepeatTicker = AddTicker([this] { RepeatTick(); });
+}
+
+TCustomSpin::~TCustomSpin() { RemoveTicker(FRepeatTicker); }
+
+void TCustomSpin::SetColTxtBack(TColor v) {
+  if (v == FColTxtBack) return;
+  FColTxtBack = v;
+  DrawValue();
+}
+
+void TCustomSpin::SetPosText(const QStringList& v) {
+  if (v == FPosText) return;
+  FPosText = v;
+  if (!ComponentState().testFlag(csLoading)) KeepPositionInList();
+  Invalidate();
+}
+
+void TCustomSpin::Loaded() {
+  TRahmen::Loaded();
+  KeepPositionInList();
+}
+
+// A shorter list must not leave the position pointing past its end, where no
+// step could bring it back.
+void TCustomSpin::KeepPositionInList() {
+  if (FPosition >= Count()) FPosition = std::max(0, Count() - 1);
+}
+
+void TCustomSpin::SetPosition(int v) {
+  const int count = Count();
+  if (count == 0) {
+    v = 0;
+  } else if (FLimiter) {
+    v = std::clamp(v, 0, count - 1);
+  } else if (v >= count) {
+    v = 0;
+  } else if (v < 0) {
+    v = count - 1;
+  }
+  if (v == FPosition) return;
+  FPosition = v;
+  DrawValue();
+}
+
+QString TCustomSpin::CurrentEntry() const {
+  return FPosition >= 0 && FPosition < Count() ? FPosText.at(FPosition) : QString();
+}
+
+int TCustomSpin::PosInteger() const {
+  const QString e = CurrentEntry();
+  return e.isEmpty() ? 0 : ItemInt(e);
+}
+
+TColor TCustomSpin::PosColor() const {
+  const QString e = CurrentEntry();
+  return e.isEmpty() ? TColor(0) : ItemColor(e);
+}
+
+QString TCustomSpin::PosString() const { return ItemText(CurrentEntry()); }
+
+double TCustomSpin::PosFloat() const {
+  const QString e = CurrentEntry();
+  return e.isEmpty() ? 0.0 : ItemFloat(e);
+}
+
+template <typename Match>
+void TCustomSpin::SelectEntry(Match matches) {
+  if (ComponentState().testFlag(csLoading)) return;
+  for (int i = 0; i < Count(); ++i) {
+    if (matches(FPosText.at(i))) {
+      SetPosition(i);
+      break;
+    }
+  }
+  DrawValue();
+}
+
+void TCustomSpin::SetPosInteger(int v) {
+  SelectEntry([v](const QString& e) { return !e.isEmpty() && ItemInt(e) == v; });
+}
+
+void TCustomSpin::SetPosColor(TColor v) {
+  SelectEntry([v](const QString& e) { return !e.isEmpty() && ItemColor(e) == v; });
+}
+
+void TCustomSpin::SetPosString(const QString& v) {
+  SelectEntry([&v](const QString& e) { return ItemText(e) == v; });
+}
+
+void TCustomSpin::SetPosFloat(double v) {
+  SelectEntry([v](const QString& e) { return !e.isEmpty() && ItemFloat(e) == v; });
+}
+
+void TCustomSpin::SetTextAdjust(TTextStyle v) {
+  if (v == FTextAdjust) return;
+  FTextAdjust = v;
+  DrawValue();
+}
+
+QFont TCustomSpin::DesignFont() const { return DesignerFont(Font()); }
+
+void TCustomSpin::SetDesignFont(const QFont& f) { SetFont(MergeDesignerFont(Font(), f)); }
+
+void TCustomSpin::SetFontColor(TColor v) {
+  TFont f = Font();
+  f.Color = v;
+  SetFont(f);
+}
+
+bool TCustomSpin::Step(bool up) {
+  if (Count() == 0) return false;
+  const int v = FPosition + (up ? 1 : -1);
+  if (FLimiter && (v < 0 || v >= Count())) return false;
+  SetPosition(v);
+  return true;
+}
+
+// ---------------------------------------------------------------- painting
+
+void TCustomSpin::Paint() {
+  TRahmen::Paint();
+  FSpinPainted = true;
+  TCanvas& c = Canvas();
+  c.Font = Font();
+
+  const TSpinLayout l = Layout(InnerRect());
+  FUpBtn = l.UpBtn;
+  FDownBtn = l.DownBtn;
+  DrawButton(c, FUpBtn, FUpPressed);
+  DrawButton(c, FDownBtn, FDownPressed);
+  DrawArrows(c);
+
+  FTextArea = l.TextArea;
+  DrawTextOutline(c, FTextArea);
+  if (FontAutom()) {
+    FitTextFont(c.Font, FTextArea.Height());
+    FitWidestEntry(c);
+  }
+  FTextTop = TextTopFor(FTextArea, c.Font);
+  DrawValue();
+}
+
+// A font fitted to the height alone can make an entry wider than the area,
+// which would then show only its middle; shrink until the widest one fits,
+// so that the size does not change from entry to entry.
+void TCustomSpin::FitWidestEntry(TCanvas& canvas) const {
+  const int room = FTextArea.Width() - kTextMargin;
+  auto widest = [&] {
+    int w = 0;
+    for (const QString& e : FPosText) w = std::max(w, canvas.TextWidth(ItemText(e)));
+    return w;
+  };
+  while (widest() > room && CanShrink(canvas.Font)) ShrinkFont(canvas.Font);
+}
+
+// A black frame around the button, then its face outlined inside it; r
+// becomes the face.
+void TCustomSpin::DrawButton(TCanvas& canvas, TRect& r, bool pressed) {
+  canvas.Brush.Style = bsSolid;
+  canvas.Brush.Color = clBlack;
+  DrawFramedRaised(canvas, r);
+  if (pressed) DrawSunken(canvas, r);
+}
+
+void TCustomSpin::DrawValue() {
+  if (!FSpinPainted) return;
+  TCanvas& c = Canvas();
+  c.Brush.Style = bsSolid;
+  c.Brush.Color = FColTxtBack;
+  c.FillRect(FTextArea);
+  if (FPosition >= Count()) return;
+  const QString text = PosString();
+  const int width = c.TextWidth(text);
+  int x = FTextArea.Left + FTextArea.Width() / 2 - width / 2;
+  if (FTextAdjust == ttLeft) x = FTextArea.Left + 2;
+  if (FTextAdjust == ttRight) x = FTextArea.Right - width - 1;
+  c.TextRect(FTextArea, x, FTextTop, text);
+}
+
+// ---------------------------------------------------------------- mouse and repeat
+
+void TCustomSpin::MouseDown(TMouseButton, TShiftState, int X, int Y) {
+  FStepsMade = false;
+  if (FUpBtn.Contains(X, Y)) {
+    FUpPressed = true;
+    DrawSunken(Canvas(), FUpBtn);
+    StepByButton(true);
+  } else if (FDownBtn.Contains(X, Y)) {
+    FDownPressed = true;
+    DrawSunken(Canvas(), FDownBtn);
+    StepByButton(false);
+  }
+}
+
+void TCustomSpin::StepByButton(bool up) {
+  if (!Step(up)) return;
+  FStepsMade = true;
+  emit onChanging(this);
+  if (FRepSpeed >= kMinRepeatMs) SetTickInterval(FRepeatTicker, kFirstRepeatMs);
+}
+
+void TCustomSpin::RepeatTick() {
+  if (!FSpinPainted || FRepSpeed < kMinRepeatMs) return;
+  bool stepped = false;
+  if (FUpPressed) {
+    stepped = Step(true);
+  } else if (FDownPressed) {
+    stepped = Step(false);
+  }
+  SetTickInterval(FRepeatTicker, FRepSpeed % kRepeatModulus);
+  if (!stepped) return;
+  FStepsMade = true;
+  emit onChanging(this);
+}
+
+void TCustomSpin::MouseUp(TMouseButton, TShiftState, int, int) {
+  StopTicker(FRepeatTicker);
+  if (FUpPressed) {
+    FUpPressed = false;
+    DrawRaised(Canvas(), FUpBtn);
+  }
+  if (FDownPressed) {
+    FDownPressed = false;
+    DrawRaised(Canvas(), FDownBtn);
+  }
+  if (!FStepsMade) return;
+  // Once per press, also when several buttons are released.
+  FStepsMade = false;
+  emit onChanged(this);
+}
+
+// ---------------------------------------------------------------- TTextSpin
+
+TTextSpin::TTextSpin(QWidget* parent) : TCustomSpin(parent) {
+  resize(100, 30);
+  SetColTxtBack(clBlack);
+  SetFontColor(clYellow);
+  SetPosText({QStringLiteral("1 usec | 23 | 1e-6"), QStringLiteral("10 usec | 100 | 1e-5"),
+              QStringLiteral("100 usec | 56 | 1e-4"), QStringLiteral("1 msec | 345 | 0.001"),
+              QStringLiteral("10 msec | clGreen | 0.01"), QStringLiteral("100 msec | clRed | 0.1")});
+}
+
+TSpinLayout TTextSpin::Layout(const TRect& inner) const { return TextSpinLayout(inner); }
+
+void TTextSpin::DrawArrows(TCanvas& canvas) const {
+  // Both triangles take their measures from the up button, so they match
+  // even when the down button is a pixel taller.
+  const TRect u = UpButton();
+  const TRect d = DownButton();
+  const int q = u.Width() / 4;
+  const int h = u.Width() / 2;
+  const int e = u.Height() / 5;
+  FillTriangle(canvas, {{u.Left + q, u.Bottom - e}, {u.Right - q, u.Bottom - e}, {u.Left + h, u.Top + e}});
+  FillTriangle(canvas, {{d.Left + q, d.Top + e}, {d.Right - q, d.Top + e}, {d.Left + h, d.Bottom - e}});
+}
+
+void TTextSpin::DrawTextOutline(TCanvas& canvas, TRect& area) const {
+  DrawFrame3D(canvas, area, clGray, clWhite);
+}
+
+void TTextSpin::FitTextFont(TFont& font, int height) const {
+  UseCharacterHeight(font);
+  if (height < std::abs(font.Height)) {
+    while (height < PaddedHeight(font) && CanShrink(font)) ShrinkFont(font);
+  } else {
+    while (PaddedHeight(font) < height && CanGrow(font)) GrowFont(font);
+  }
+}
+
+int TTextSpin::TextTopFor(const TRect& area, const TFont& font) const {
+  return area.Top + area.Height() / 2 - (2 * std::abs(font.Height)) / 3;
+}
+
+// ---------------------------------------------------------------- TSerieSpin
+
+TSerieSpin::TSerieSpin(QWidget* parent) : TCustomSpin(parent) {
+  resize(25, 46);
+  SetColTxtBack(clMaroon);
+  TFont f = Font();
+  f.Color = clLime;
+  f.Style |= fsBold;
+  SetFont(f);
+  SetPosText({QStringLiteral("1 | 23 | 1e-6"), QStringLiteral("10 | 100 | 1e-5"), QStringLiteral("100 | 56 | 1e-4")});
+}
+
+int TSerieSpin::MinHeight() const {
+  int h = 35;
+  if (BevelIn() != bvNone) h += 2 * BevWidth();
+  if (BevelOut() != bvNone) h += 2 * BevWidth();
+  return h;
+}
+
+void TSerieSpin::Resized() {
+  if (Height() < MinHeight()) SetHeight(MinHeight());
+}
+
+TSpinLayout TSerieSpin::Layout(const TRect& inner) const {
+  return SerieSpinLayout(inner, BordLeft(), BordRight());
+}
+
+void TSerieSpin::DrawArrows(TCanvas& canvas) const {
+  const TRect u = UpButton();
+  const TRect d = DownButton();
+  const int cu = u.Left + u.Width() / 2;
+  const int cd = d.Left + d.Width() / 2;
+  const int hh = u.Height() / 2;
+  const int e = u.Height() / 5;
+  FillTriangle(canvas, {{cu + hh, u.Bottom - e}, {cu - hh, u.Bottom - e}, {cu, u.Top + e}});
+  FillTriangle(canvas, {{cd + hh, d.Top + e}, {cd - hh, d.Top + e}, {cd, d.Bottom - e}});
+}
+
+// Only a sunken line between text and buttons: on a side without rings the
+// text runs out to the control's edge.
+void TSerieSpin::DrawTextOutline(TCanvas& canvas, TRect& area) const {
+  if (!BordLeft()) area.Left = 0;
+  if (!BordRight()) area.Right = Width();
+  if (area.IsEmpty()) return;
+  const TBrush saved = canvas.Brush;
+  canvas.Brush.Style = bsSolid;
+  if (BordLeft()) VLine(canvas, area.Left, area.Top, area.Bottom, clGray);
+  HLine(canvas, area.Left, area.Right, area.Top, clGray);
+  if (BordRight()) VLine(canvas, area.Right - 1, area.Top, area.Bottom, clWhite);
+  HLine(canvas, area.Left, area.Right, area.Bottom - 1, clWhite);
+  canvas.Brush = saved;
+  if (BordLeft()) ++area.Left;
+  if (BordRight()) --area.Right;
+  ++area.Top;
+  --area.Bottom;
+}
+
+void TSerieSpin::FitTextFont(TFont& font, int height) const {
+  UseCharacterHeight(font);
+  while (height > PaddedHeight(font) && CanGrow(font)) GrowFont(font);
+  while (height < PaddedHeight(font) && CanShrink(font)) ShrinkFont(font);
+}
+
+int TSerieSpin::TextTopFor(const TRect& area, const TFont& font) const {
+  return area.Top + 1 + area.Height() / 2 - (2 * std::abs(font.Height)) / 3;
+}
+
+}  // namespace Veltor
