@@ -40,10 +40,10 @@ int SerialByte(std::vector<quint16>& s, int at, quint8 byte, int samplesPerBit) 
 // An SPI transfer in mode 0: chip select low, data set up while the clock is
 // low and read on the rising edge, most significant bit first.
 int SpiTransfer(std::vector<quint16>& s, int at, const QByteArray& out, const QByteArray& in) {
-  const int half = 3;
-  const int length = 4 + int(out.size()) * 8 * 2 * half + 4;
+  const int half = 1;
+  const int length = 2 + int(out.size()) * 8 * 2 * half + 2;
   Level(s, at, at + length, Cs, false);
-  at += 4;
+  at += 2;
   for (int i = 0; i < out.size(); ++i) {
     for (int bit = 7; bit >= 0; --bit, at += 2 * half) {
       Level(s, at, at + 2 * half, Mosi, (quint8(out[i]) >> bit) & 1);
@@ -51,7 +51,7 @@ int SpiTransfer(std::vector<quint16>& s, int at, const QByteArray& out, const QB
       Level(s, at + half, at + 2 * half, Clk, true);
     }
   }
-  return at + 4;
+  return at + 2;
 }
 
 }  // namespace
@@ -62,23 +62,24 @@ QByteArray DemoCaptureFile() {
   Level(s, 0, kSamples, Cs, true);
   Level(s, 0, kSamples, Txd, true);
 
-  // A free-running 4-bit counter, one count every 8 samples.
-  for (int i = 0; i < kSamples; ++i) s[std::size_t(i)] |= quint16((i / 8) & 0xF);
+  // A free-running 4-bit counter, one count every 2 samples.
+  for (int i = 0; i < kSamples; ++i) s[std::size_t(i)] |= quint16((i / 2) & 0xF);
 
-  // Pulse-width signal with a 40-sample period and a duty cycle that grows.
-  for (int period = 0; period * 40 < kSamples; ++period) {
-    const int duty = 4 + (period * 3) % 33;
-    Level(s, period * 40, period * 40 + duty, Pwm, true);
+  // Pulse-width signal with a 12-sample period and a duty cycle that walks.
+  for (int period = 0; period * 12 < kSamples; ++period) {
+    const int duty = 1 + period % 11;
+    Level(s, period * 12, period * 12 + duty, Pwm, true);
   }
 
-  // An interrupt pulse starts each burst of traffic.
-  Level(s, 100, 104, Irq, true);
-  SpiTransfer(s, 110, QByteArray("\x9F\x00\x00", 3), QByteArray("\xFF\xEF\x40", 3));
-  Level(s, 700, 704, Irq, true);
-  int at = 720;
-  for (char c : QByteArray("Hi!\r\n")) at = SerialByte(s, at, quint8(c), 16) + 8;
-  Level(s, 1600, 1604, Irq, true);
-  SpiTransfer(s, 1610, QByteArray("\x03\x10", 2), QByteArray("\x00\x5A", 2));
+  // Bursts of traffic, each announced by an interrupt pulse: an SPI read of
+  // an identification register, then a serial greeting.
+  for (int burst = 0; burst * 400 < kSamples; ++burst) {
+    const int at = burst * 400;
+    Level(s, at + 1, at + 3, Irq, true);
+    SpiTransfer(s, at + 4, QByteArray("\x9F\x00\x00", 3), QByteArray("\xFF\xEF\x40", 3));
+    int tx = at + 60;
+    for (char c : QByteArray("Hi!\r\n")) tx = SerialByte(s, tx, quint8(c), 4) + 2;
+  }
 
   QByteArray buffer;
   buffer.reserve(kSamples * 2);
@@ -88,7 +89,7 @@ QByteArray DemoCaptureFile() {
   }
   Veltor::TSampleHeader header;
   header.TimeBase = 1e-6;
-  header.TriggerPos = 100;
+  header.TriggerPos = 10;
   header.WidthCode = 1;
   header.BufferSize = int(buffer.size());
   const QStringList names = {QStringLiteral("CNT0"), QStringLiteral("CNT1"), QStringLiteral("CNT2"),

@@ -7,13 +7,17 @@
 
 #include <QVBoxLayout>
 
+// The forms live in a static library: their resources must be pulled in.
+static void InitFormResources() { Q_INIT_RESOURCE(forms); }
+
 namespace Tracelo {
 
 void RegisterTraceloClasses() {
+  InitFormResources();
   Veltor::RegisterLogicClasses();
   Veltor::RegisterButtonClasses();
-  Veltor::TFormLoader::RegisterClass<TRadioGroup>();
-  Veltor::TFormLoader::RegisterClass<TColorGrid>();
+  Veltor::TFormLoader::RegisterClass<TRadioGroup>(QStringLiteral("TRadioGroup"));
+  Veltor::TFormLoader::RegisterClass<TColorGrid>(QStringLiteral("TColorGrid"));
 }
 
 QWidget* LoadFormInto(const QString& path, QWidget* host, QObject* receiver) {

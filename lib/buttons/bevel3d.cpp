@@ -1,6 +1,5 @@
 #include "buttons/bevel3d.h"
 
-#include "buttons/designfont.h"
 #include "buttons/frame3d.h"
 #include "foundation/drawhelpers.h"
 #include "foundation/tickregistry.h"
@@ -97,16 +96,6 @@ void TBevel3D::SetCaptBlink(bool v) {
 }
 
 void TBevel3D::SetGroupIndex(int v) { FGroupIndex = std::clamp(v, 0, 255); }
-
-QFont TBevel3D::DesignFont() const { return DesignerFont(Font()); }
-
-void TBevel3D::SetDesignFont(const QFont& f) { SetFont(MergeDesignerFont(Font(), f)); }
-
-void TBevel3D::SetFontColor(TColor v) {
-  TFont f = Font();
-  f.Color = v;
-  SetFont(f);
-}
 
 // ---------------------------------------------------------------- painting
 

@@ -36,8 +36,6 @@ class TBevel3D : public TRahmen {
   Q_PROPERTY(Veltor::TColor ColBtnBord READ ColBtnBord WRITE SetColBtnBord)
   Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle)
   Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom)
-  Q_PROPERTY(QFont Font READ DesignFont WRITE SetDesignFont)
-  Q_PROPERTY(Veltor::TColor FontColor READ FontColor WRITE SetFontColor)
   Q_PROPERTY(bool Framed READ Framed WRITE SetFramed)
 
  public:
@@ -76,10 +74,6 @@ class TBevel3D : public TRahmen {
   // Kept within 0..255; 0 is no group.
   void SetGroupIndex(int v);
 
-  QFont DesignFont() const;
-  void SetDesignFont(const QFont& f);
-  TColor FontColor() const { return Font().Color; }
-  void SetFontColor(TColor v);
 
   // Where the caption is drawn; valid after the first paint.
   TRect CaptRect() const { return FCaptRect; }

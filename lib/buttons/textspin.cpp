@@ -1,6 +1,5 @@
 #include "buttons/textspin.h"
 
-#include "buttons/designfont.h"
 #include "buttons/frame3d.h"
 #include "foundation/drawhelpers.h"
 #include "foundation/helpers.h"
@@ -194,16 +193,6 @@ void TCustomSpin::SetTextAdjust(TTextStyle v) {
   if (v == FTextAdjust) return;
   FTextAdjust = v;
   DrawValue();
-}
-
-QFont TCustomSpin::DesignFont() const { return DesignerFont(Font()); }
-
-void TCustomSpin::SetDesignFont(const QFont& f) { SetFont(MergeDesignerFont(Font(), f)); }
-
-void TCustomSpin::SetFontColor(TColor v) {
-  TFont f = Font();
-  f.Color = v;
-  SetFont(f);
 }
 
 bool TCustomSpin::Step(bool up) {

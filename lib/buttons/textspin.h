@@ -40,8 +40,6 @@ class TCustomSpin : public TRahmen {
   Q_PROPERTY(bool Limiter READ Limiter WRITE SetLimiter)
   Q_PROPERTY(Veltor::ButtonEnums::TTextStyle TextAdjust READ TextAdjust WRITE SetTextAdjust)
   Q_PROPERTY(int RepSpeed READ RepSpeed WRITE SetRepSpeed)
-  Q_PROPERTY(QFont Font READ DesignFont WRITE SetDesignFont)
-  Q_PROPERTY(Veltor::TColor FontColor READ FontColor WRITE SetFontColor)
   Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom)
 
  public:
@@ -80,10 +78,6 @@ class TCustomSpin : public TRahmen {
   int RepSpeed() const { return FRepSpeed; }
   void SetRepSpeed(int v) { FRepSpeed = v; }
 
-  QFont DesignFont() const;
-  void SetDesignFont(const QFont& f);
-  TColor FontColor() const { return Font().Color; }
-  void SetFontColor(TColor v);
 
   // One step up or down; false when the Limiter (or an empty list) stops it.
   // Fires no event: the mouse handling does.

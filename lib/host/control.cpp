@@ -1,5 +1,6 @@
 #include "host/control.h"
 
+#include "host/designfont.h"
 #include "host/keys.h"
 
 #include <QCoreApplication>
@@ -185,6 +186,10 @@ void TControl::SetFont(const TFont& font) {
   FFont = font;
   FontChanged();
 }
+
+QFont TControl::DesignFont() const { return DesignerFont(FFont); }
+
+void TControl::SetDesignFont(const QFont& font) { SetFont(MergeDesignerFont(FFont, font)); }
 
 void TControl::SetFontName(const QString& v) {
   TFont f = FFont;

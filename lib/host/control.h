@@ -41,7 +41,9 @@ class TControl : public QWidget, public TComponentBase {
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
   Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
   Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
-  // The control's font, one property per part so stored forms can set them.
+  // The control's font: as Designer edits fonts (setting only what the form
+  // names), and one property per part, the colour included.
+  Q_PROPERTY(QFont Font READ DesignFont WRITE SetDesignFont)
   Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
   Q_PROPERTY(int FontHeight READ FontHeight WRITE SetFontHeight)
   Q_PROPERTY(int FontSize READ FontSize WRITE SetFontSize STORED false)
@@ -84,6 +86,8 @@ class TControl : public QWidget, public TComponentBase {
 
   const TFont& Font() const { return FFont; }
   void SetFont(const TFont& font);
+  QFont DesignFont() const;
+  void SetDesignFont(const QFont& font);
   QString FontName() const { return FFont.Name; }
   void SetFontName(const QString& v);
   int FontHeight() const { return FFont.Height; }

@@ -214,6 +214,7 @@ void TLogic::SetMarkerPos(int v) {
 }
 
 void TLogic::SetModus(TModus v) {
+  if (v == FModus) return;
   FModus = v;
   FModeChanged = true;
   Invalidate();

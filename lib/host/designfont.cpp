@@ -1,4 +1,4 @@
-#include "buttons/designfont.h"
+#include "host/designfont.h"
 
 #include <cmath>
 
