@@ -51,4 +51,17 @@ Veltor::TModalResult ScriptedModalUI::Message(const QString&, const QString& tex
   return r;
 }
 
+QString ScriptedModalUI::NextFileName(QString* selected) {
+  FileFilters.append(selected ? *selected : QString());
+  if (FileNames.empty()) return QString();
+  const QString name = FileNames.front();
+  FileNames.pop_front();
+  return name;
+}
+
+int ScriptedModalUI::Exec(QDialog* dialog) {
+  Executed.append(dialog);
+  return OnExec ? OnExec(dialog) : 0;
+}
+
 }  // namespace VeltorTest

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 // Readable QString values in test failure messages.
@@ -37,10 +38,25 @@ class ScriptedModalUI : public Veltor::TModalUI {
   std::deque<Veltor::TModalResult> Answers;  // used front first; mrOk when empty
   QStringList Messages;                      // texts shown, in order
   int Beeps = 0;
+  std::deque<QString> FileNames;  // answers to file dialogs; cancelled when empty
+  QStringList FileFilters;        // the filter entry each file dialog opened with
+  // What a modal dialog does while "shown"; by default it returns at once.
+  std::function<int(QDialog*)> OnExec;
+  QList<QDialog*> Executed;
 
   Veltor::TModalResult Message(const QString& caption, const QString& text, Veltor::TMsgDlgType type,
                                Veltor::TMsgDlgButtons buttons) override;
   void Beep() override { ++Beeps; }
+  QString OpenFileName(QWidget*, const QString&, const QString&, const QString&, QString* selected) override {
+    return NextFileName(selected);
+  }
+  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, QString* selected) override {
+    return NextFileName(selected);
+  }
+  int Exec(QDialog* dialog) override;
+
+ private:
+  QString NextFileName(QString* selected);
 };
 
 }  // namespace VeltorTest

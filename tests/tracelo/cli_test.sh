@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The command-line options of tracelo: listing export, screenshot, and the
+# refusal of files it cannot use.
+set -u
+tracelo="$1"
+sample="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work"
+fail() { echo "FAIL: $*"; exit 1; }
+
+"$tracelo" --export-listing "$work/list.txt" "$sample" || fail "export of the sample"
+[ "$(wc -l < "$work/list.txt")" -eq 2000 ] || fail "2000 listing lines expected"
+head -n 1 "$work/list.txt" | grep -q '^ 0000:  hex: ' || fail "first line: $(head -n 1 "$work/list.txt")"
+[ "$(tail -c 1 "$work/list.txt" | od -An -c | tr -d ' ')" = '\n' ] || fail "lines end with a line feed"
+LC_ALL=C grep -q '[^ -~]' "$work/list.txt" && fail "only printable ASCII in the listing"
+
+"$tracelo" --screenshot "$work/shot.png" "$sample" > "$work/out.txt" || fail "screenshot"
+[ -s "$work/shot.png" ] || fail "screenshot written"
+grep -q "$work/shot.png" "$work/out.txt" || fail "screenshot path printed"
+
+printf 'not a sample file' > "$work/bad.trc"
+"$tracelo" --export-listing "$work/x.txt" "$work/bad.trc" 2> "$work/err.txt" && fail "a damaged file must fail"
+grep -q 'bad.trc' "$work/err.txt" || fail "the reason names the file"
+"$tracelo" --screenshot "$work/y.png" "$work/missing.trc" 2> /dev/null && fail "a missing file must fail"
+[ -e "$work/y.png" ] && fail "no screenshot for a missing file"
+echo "tracelo command line: all checks passed"
