@@ -4,100 +4,33 @@
 // DrawBitmap(); the descendant draws its static layer into BackBitmap(), its
 // content into DrawBitmap() and copies the result to its canvas.
 
-#include "foundation/frame.h"
-#include "host/control.h"
+#include "foundation/framedcontrol.h"
 
 namespace Veltor {
 
-class TVeltorBase : public TCustomControl {
+class TVeltorBase : public TFramedControl {
   Q_OBJECT
-  Q_PROPERTY(Veltor::TPanelBevel BevelIn READ BevelIn WRITE SetBevelIn)
-  Q_PROPERTY(Veltor::TPanelBevel BevelOut READ BevelOut WRITE SetBevelOut)
-  Q_PROPERTY(int BevWidth READ BevWidth WRITE SetBevWidth)
-  Q_PROPERTY(int BordWidth READ BordWidth WRITE SetBordWidth)
-  Q_PROPERTY(bool BordRight READ BordRight WRITE SetBordRight)
-  Q_PROPERTY(bool BordLeft READ BordLeft WRITE SetBordLeft)
-  Q_PROPERTY(bool BordTop READ BordTop WRITE SetBordTop)
-  Q_PROPERTY(bool BordBottom READ BordBottom WRITE SetBordBottom)
-  Q_PROPERTY(Veltor::TColor ColBgnd READ ColBgnd WRITE SetColBgnd)
-  Q_PROPERTY(bool Framed READ Framed WRITE SetFramed DESIGNABLE false)
-  Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom DESIGNABLE false)
-  Q_PROPERTY(Veltor::TColor ColBtnBord READ ColBtnBord WRITE SetColBtnBord DESIGNABLE false)
-  Q_PROPERTY(Veltor::TColor ColBack READ ColBack WRITE SetColBack DESIGNABLE false)
-  Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle DESIGNABLE false)
 
  public:
   explicit TVeltorBase(QWidget* parent = nullptr);
 
-  TPanelBevel BevelIn() const { return FLook.BevelIn; }
-  void SetBevelIn(TPanelBevel v);
-  TPanelBevel BevelOut() const { return FLook.BevelOut; }
-  void SetBevelOut(TPanelBevel v);
-  int BevWidth() const { return FLook.BevWidth; }
-  void SetBevWidth(int v);
-  int BordWidth() const { return FLook.BordWidth; }
-  void SetBordWidth(int v);
-  bool BordRight() const { return FLook.BordRight; }
-  void SetBordRight(bool v);
-  bool BordLeft() const { return FLook.BordLeft; }
-  void SetBordLeft(bool v);
-  bool BordTop() const { return FLook.BordTop; }
-  void SetBordTop(bool v);
-  bool BordBottom() const { return FLook.BordBottom; }
-  void SetBordBottom(bool v);
-  TColor ColBgnd() const { return FLook.ColBgnd; }
-  void SetColBgnd(TColor v);
-
-  bool Framed() const { return FLook.Framed; }
-  void SetFramed(bool v);
-  bool FontAutom() const { return FFontAutom; }
-  void SetFontAutom(bool v);
-  TColor ColBtnBord() const { return FLook.ColBtnBord; }
-  void SetColBtnBord(TColor v);
-  TColor ColBack() const { return FColBack; }
-  void SetColBack(TColor v);
-  TTastStyle ButtonStyle() const { return FLook.ButtonStyle; }
-  void SetButtonStyle(TTastStyle v);
-
-  bool Status() const { return FStatus; }
+  // Set once a descendant's content is drawn; cleared by every appearance
+  // change, so setters know whether they may redraw at once.
   bool Painted() const { return FPainted; }
-  TRect InnerRect() const { return FInnerRect; }
   TBitmap& DrawBitmap() { return FDrawBitmap; }
   TBitmap& BackBitmap() { return FBackBitmap; }
 
- signals:
-  void OnClick(QObject* Sender);
-  void OnDown(QObject* Sender);
-  void OnUp(QObject* Sender);
-
  protected:
   void Paint() override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Redraws only the outermost bevel on DrawBitmap and sets Status.
+  void DrawPressed(bool pressed) override;
+  void AppearanceChanged() override { NotifyChange(); }
 
   // Appearance changed: the content must be drawn again from scratch.
   void NotifyChange();
   void SetPainted(bool v) { FPainted = v; }
-  // Redraws only the outermost bevel on DrawBitmap and sets Status.
-  void DrawPressed(bool pressed);
-  void SetShowPressed(bool v) { FLook.ShowPressed = v; }
-
-  TRect FInnerRect;
 
  private:
-  void RunButtonStep(const TButtonStep& step);
-
-  template <typename T>
-  void Change(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    NotifyChange();
-  }
-
-  TFrameLook FLook;
-  TColor FColBack = clSilver;
-  bool FFontAutom = true;
-  bool FStatus = false;
   bool FPainted = false;
   TBitmap FBackBitmap;
   TBitmap FDrawBitmap;

@@ -1,0 +1,111 @@
+#pragma once
+// TFramedControl: what the frame base control and the instrument base share:
+// the rings' properties, the push-button behaviour with its three events,
+// and the rectangle the frame leaves inside. Each descendant decides where
+// the frame is painted and what an appearance change means.
+
+#include "foundation/frame.h"
+#include "host/control.h"
+
+namespace Veltor {
+
+class TFramedControl : public TCustomControl {
+  Q_OBJECT
+  Q_PROPERTY(Veltor::TPanelBevel BevelIn READ BevelIn WRITE SetBevelIn)
+  Q_PROPERTY(Veltor::TPanelBevel BevelOut READ BevelOut WRITE SetBevelOut)
+  Q_PROPERTY(int BevWidth READ BevWidth WRITE SetBevWidth)
+  Q_PROPERTY(int BordWidth READ BordWidth WRITE SetBordWidth)
+  Q_PROPERTY(bool BordRight READ BordRight WRITE SetBordRight)
+  Q_PROPERTY(bool BordLeft READ BordLeft WRITE SetBordLeft)
+  Q_PROPERTY(bool BordTop READ BordTop WRITE SetBordTop)
+  Q_PROPERTY(bool BordBottom READ BordBottom WRITE SetBordBottom)
+  Q_PROPERTY(Veltor::TColor ColBgnd READ ColBgnd WRITE SetColBgnd)
+  // Kept for descendants; those that offer them in stored forms redeclare
+  // them as designable.
+  Q_PROPERTY(bool Framed READ Framed WRITE SetFramed DESIGNABLE false)
+  Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom DESIGNABLE false)
+  Q_PROPERTY(Veltor::TColor ColBtnBord READ ColBtnBord WRITE SetColBtnBord DESIGNABLE false)
+  Q_PROPERTY(Veltor::TColor ColBack READ ColBack WRITE SetColBack DESIGNABLE false)
+  Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle DESIGNABLE false)
+
+ public:
+  explicit TFramedControl(QWidget* parent = nullptr);
+
+  TPanelBevel BevelIn() const { return FLook.BevelIn; }
+  void SetBevelIn(TPanelBevel v) { Change(FLook.BevelIn, v, true); }
+  TPanelBevel BevelOut() const { return FLook.BevelOut; }
+  void SetBevelOut(TPanelBevel v) { Change(FLook.BevelOut, v, true); }
+  int BevWidth() const { return FLook.BevWidth; }
+  void SetBevWidth(int v) { Change(FLook.BevWidth, ClampRingWidth(v), true); }
+  int BordWidth() const { return FLook.BordWidth; }
+  void SetBordWidth(int v) { Change(FLook.BordWidth, ClampRingWidth(v), true); }
+  bool BordRight() const { return FLook.BordRight; }
+  void SetBordRight(bool v) { Change(FLook.BordRight, v, true); }
+  bool BordLeft() const { return FLook.BordLeft; }
+  void SetBordLeft(bool v) { Change(FLook.BordLeft, v, true); }
+  bool BordTop() const { return FLook.BordTop; }
+  void SetBordTop(bool v) { Change(FLook.BordTop, v, true); }
+  bool BordBottom() const { return FLook.BordBottom; }
+  void SetBordBottom(bool v) { Change(FLook.BordBottom, v, true); }
+  TColor ColBgnd() const { return FLook.ColBgnd; }
+  void SetColBgnd(TColor v) { Change(FLook.ColBgnd, v, true); }
+
+  bool Framed() const { return FLook.Framed; }
+  void SetFramed(bool v) { Change(FLook.Framed, v, false); }
+  bool FontAutom() const { return FFontAutom; }
+  // Switching fitting off keeps the fitted font until the next change.
+  void SetFontAutom(bool v);
+  TColor ColBtnBord() const { return FLook.ColBtnBord; }
+  void SetColBtnBord(TColor v) { Change(FLook.ColBtnBord, v, false); }
+  TColor ColBack() const { return FColBack; }
+  void SetColBack(TColor v) { Change(FColBack, v, true); }
+  TTastStyle ButtonStyle() const { return FLook.ButtonStyle; }
+  void SetButtonStyle(TTastStyle v) { Change(FLook.ButtonStyle, v, false); }
+
+  // The button is down.
+  bool Status() const { return FStatus; }
+  // What the last paint (or pressed look) left inside the rings.
+  TRect InnerRect() const { return FInnerRect; }
+  bool ShowPressed() const { return FLook.ShowPressed; }
+
+ signals:
+  void OnClick(QObject* Sender);
+  void OnDown(QObject* Sender);
+  void OnUp(QObject* Sender);
+
+ protected:
+  // Any button, anywhere: the framework's own mouse events are not fired.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+  // Redraws only the outermost bevel, pressed or released, and sets Status.
+  virtual void DrawPressed(bool pressed) = 0;
+  // A property that changes how the frame or the content looks was set.
+  virtual void AppearanceChanged() { Invalidate(); }
+
+  void SetShowPressed(bool v) { FLook.ShowPressed = v; }
+  const TFrameLook& Look() const { return FLook; }
+
+  TRect FInnerRect;
+  bool FStatus = false;
+
+ private:
+  void RunButtonStep(const TButtonStep& step);
+
+  template <typename T>
+  void Change(T& field, T value, bool appearance) {
+    if (field == value) return;
+    field = value;
+    if (appearance) {
+      AppearanceChanged();
+    } else {
+      Invalidate();
+    }
+  }
+
+  TFrameLook FLook;
+  TColor FColBack = clSilver;
+  bool FFontAutom = true;
+};
+
+}  // namespace Veltor
