@@ -9,6 +9,8 @@
 #include "setup.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QPrinterInfo>
 #include <QPainter>
 #include <QTimer>
 
@@ -74,10 +76,18 @@ bool TTracelo::HardCopy() {
                          Veltor::mbYes | Veltor::mbNo) != Veltor::mrYes) {
     return false;
   }
+  // Without any printer the copy goes into a PDF file the user names.
+  if (FPrinter.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+    QString name = Veltor::ModalUI().SaveFileName(this, QStringLiteral("HardCopy"), QString(),
+                                                  QStringLiteral("PDF (*.pdf)"));
+    if (name.isEmpty()) return false;
+    if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
+    FPrinter.setOutputFormat(QPrinter::PdfFormat);
+    FPrinter.setOutputFileName(name);
+  }
   FDisplay->Redraw();
   const QPageLayout::Orientation saved = FPrinter.pageLayout().orientation();
   FPrinter.setPageOrientation(QPageLayout::Landscape);
-  // Pictures go into the page as they are, not re-compressed.
   QPainter painter;
   if (!painter.begin(&FPrinter)) {
     FPrinter.setPageOrientation(saved);
@@ -85,6 +95,7 @@ bool TTracelo::HardCopy() {
                               Veltor::mtError, Veltor::mbOK);
     return false;
   }
+  // Pictures go into the page as they are, not re-compressed.
   painter.setRenderHint(QPainter::LosslessImageRendering);
   const bool whole = FSetup->PrintSelect() == 1;
   Veltor::TBitmap* picture = whole ? FDisplay->PrintAll() : FDisplay->PrintDisp();

@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -143,6 +144,17 @@ TEST(Tracelo, HardCopyAsksThenPrintsLandscapeAndRestoresOrientation) {
     for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 40;
   EXPECT_GT(dark, page.width() * page.height() / 10);
   VeltorTest::SaveImage(page, "tracelo-hardcopy.png");
+}
+
+TEST(Tracelo, WithoutAPrinterTheHardCopyGoesToANamedPdf) {
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
+  Program p;
+  QTemporaryDir dir;
+  p.ui.Answers = {mrYes, mrYes};
+  EXPECT_FALSE(p.main->HardCopy());  // no file named: nothing printed
+  p.ui.FileNames = {dir.filePath(QStringLiteral("copy"))};
+  ASSERT_TRUE(p.main->HardCopy());
+  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("copy.pdf"))));
 }
 
 TEST(Tracelo, SetupPreviewsColoursAndCancelPutsThemBack) {
