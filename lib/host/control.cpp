@@ -191,35 +191,11 @@ QFont TControl::DesignFont() const { return DesignerFont(FFont); }
 
 void TControl::SetDesignFont(const QFont& font) { SetFont(MergeDesignerFont(FFont, font)); }
 
-void TControl::SetFontName(const QString& v) {
-  TFont f = FFont;
-  f.Name = v;
-  SetFont(f);
-}
-
-void TControl::SetFontHeight(int v) {
-  TFont f = FFont;
-  f.Height = v;
-  SetFont(f);
-}
-
-void TControl::SetFontSize(int v) {
-  TFont f = FFont;
-  f.SetSize(v);
-  SetFont(f);
-}
-
-void TControl::SetFontColor(TColor v) {
-  TFont f = FFont;
-  f.Color = v;
-  SetFont(f);
-}
-
-void TControl::SetFontStyle(TFontStyles v) {
-  TFont f = FFont;
-  f.Style = v;
-  SetFont(f);
-}
+void TControl::SetFontName(const QString& v) { EditFont([&](TFont& f) { f.Name = v; }); }
+void TControl::SetFontHeight(int v) { EditFont([&](TFont& f) { f.Height = v; }); }
+void TControl::SetFontSize(int v) { EditFont([&](TFont& f) { f.SetSize(v); }); }
+void TControl::SetFontColor(TColor v) { EditFont([&](TFont& f) { f.Color = v; }); }
+void TControl::SetFontStyle(TFontStyles v) { EditFont([&](TFont& f) { f.Style = v; }); }
 
 void TControl::EnsureSurface() {
   const QSize wanted(std::max(1, width()), std::max(1, height()));

@@ -145,6 +145,13 @@ class TControl : public QWidget, public TComponentBase {
   virtual void FontChanged() { Invalidate(); }
 
   TFont& FontRef() { return FFont; }
+  // Changes one part of the font through SetFont.
+  template <typename Edit>
+  void EditFont(Edit edit) {
+    TFont f = FFont;
+    edit(f);
+    SetFont(f);
+  }
   bool Invalidated() const { return FInvalid; }
 
   bool event(QEvent* e) override;

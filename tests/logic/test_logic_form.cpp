@@ -9,13 +9,27 @@
 
 using namespace Veltor;
 
-TEST(LogicForm, StoredSettingsArriveThroughTheSetters) {
+namespace {
+
+// Builds a form from .ui text; fails the test with the loader's error.
+std::unique_ptr<QWidget> LoadForm(const QTemporaryDir& dir, const char* xml) {
   RegisterLogicClasses();
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("f.ui"));
+  const QString path = dir.filePath(QStringLiteral("form.ui"));
   QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(xml);
+  f.close();
+  TFormLoader loader;
+  std::unique_ptr<QWidget> form = loader.Load(path);
+  EXPECT_TRUE(form) << loader.ErrorString().toStdString();
+  return form;
+}
+
+}  // namespace
+
+TEST(LogicForm, StoredSettingsArriveThroughTheSetters) {
+  QTemporaryDir dir;
+  std::unique_ptr<QWidget> form = LoadForm(dir, R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0">
  <class>Form</class>
  <widget class="QWidget" name="Form">
@@ -33,10 +47,7 @@ TEST(LogicForm, StoredSettingsArriveThroughTheSetters) {
  </widget>
 </ui>
 )");
-  f.close();
-  TFormLoader loader;
-  std::unique_ptr<QWidget> form = loader.Load(path);
-  ASSERT_TRUE(form) << loader.ErrorString().toStdString();
+  ASSERT_TRUE(form);
   auto* l = form->findChild<TLogic*>(QStringLiteral("Display"));
   ASSERT_NE(l, nullptr);
   EXPECT_EQ(l->DisplayTyp(), TDisplay::dispBottom);
@@ -51,12 +62,8 @@ TEST(LogicForm, StoredSettingsArriveThroughTheSetters) {
 }
 
 TEST(LogicForm, FontPartsAreStoredProperties) {
-  RegisterLogicClasses();
   QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("g.ui"));
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+  std::unique_ptr<QWidget> form = LoadForm(dir, R"(<?xml version="1.0" encoding="UTF-8"?>
 <ui version="4.0">
  <class>Form</class>
  <widget class="QWidget" name="Form">
@@ -69,10 +76,7 @@ TEST(LogicForm, FontPartsAreStoredProperties) {
  </widget>
 </ui>
 )");
-  f.close();
-  TFormLoader loader;
-  std::unique_ptr<QWidget> form = loader.Load(path);
-  ASSERT_TRUE(form) << loader.ErrorString().toStdString();
+  ASSERT_TRUE(form);
   auto* box = form->findChild<TDisplay*>(QStringLiteral("Box"));
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->Font().Name, QStringLiteral("Courier New"));
