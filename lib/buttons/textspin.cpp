@@ -3,6 +3,7 @@
 #include "buttons/frame3d.h"
 #include "foundation/drawhelpers.h"
 #include "foundation/helpers.h"
+#include "foundation/numformat.h"
 #include "foundation/tickregistry.h"
 
 #include <algorithm>
@@ -24,12 +25,10 @@ constexpr int kMaxFontSize = 500;
 // Left aligned text starts two pixels in, right aligned text ends one in.
 constexpr int kTextMargin = 3;
 
-int RoundHalfEven(double v) { return int(std::nearbyint(v)); }
-
-int Inset(const TRect& inner) { return RoundHalfEven(0.04 * inner.Height()); }
+int Inset(const TRect& inner) { return int(RoundHalfEven(0.04 * inner.Height())); }
 
 // The font's height with a tenth to spare.
-int PaddedHeight(const TFont& font) { return RoundHalfEven(std::abs(font.Height) * 1.1); }
+int PaddedHeight(const TFont& font) { return int(RoundHalfEven(std::abs(font.Height) * 1.1)); }
 
 // A positive (cell) height would make sizes count backwards; work in points.
 void UseCharacterHeight(TFont& font) {
