@@ -12,24 +12,16 @@ namespace Veltor {
 
 TBevel3D::TBevel3D(QWidget* parent) : TRahmen(parent) {
   SetFontColor(clWhite);
-  FBlinker = AddBlinker([this] { BlinkTick(); });
+  FBlinker = TTickSubscription::Blinker([this] { BlinkTick(); });
 }
 
-TBevel3D::~TBevel3D() { RemoveTicker(FBlinker); }
+TBevel3D::~TBevel3D() = default;
 
 // ---------------------------------------------------------------- properties
 
-void TBevel3D::SetCaption(const QString& v) {
-  if (v == FCaption) return;
-  FCaption = v;
-  Invalidate();
-}
+void TBevel3D::SetCaption(const QString& v) { Assign(FCaption, v); }
 
-void TBevel3D::SetCaption1(const QString& v) {
-  if (v == FCaption1) return;
-  FCaption1 = v;
-  Invalidate();
-}
+void TBevel3D::SetCaption1(const QString& v) { Assign(FCaption1, v); }
 
 void TBevel3D::SetColCaptBack(TColor v) {
   if (v == FColCaptBack) return;
@@ -45,34 +37,18 @@ void TBevel3D::SetColCaptBack(TColor v) {
 }
 
 void TBevel3D::SetColCaption(TColor v) {
-  if (v == FColCaption) return;
-  FColCaption = v;
-  DrawCaption(true);
+  Assign(FColCaption, v, [this] { DrawCaption(true); });
 }
 
 void TBevel3D::SetColCaption1(TColor v) {
-  if (v == FColCaption1) return;
-  FColCaption1 = v;
-  DrawCaption(true);
+  Assign(FColCaption1, v, [this] { DrawCaption(true); });
 }
 
-void TBevel3D::SetCaptEnable(bool v) {
-  if (v == FCaptEnable) return;
-  FCaptEnable = v;
-  Invalidate();
-}
+void TBevel3D::SetCaptEnable(bool v) { Assign(FCaptEnable, v); }
 
-void TBevel3D::SetCaptBevel(TPanelBevel v) {
-  if (v == FCaptBevel) return;
-  FCaptBevel = v;
-  Invalidate();
-}
+void TBevel3D::SetCaptBevel(TPanelBevel v) { Assign(FCaptBevel, v); }
 
-void TBevel3D::SetTextAdjust(TTextStyle v) {
-  if (v == FTextAdjust) return;
-  FTextAdjust = v;
-  Invalidate();
-}
+void TBevel3D::SetTextAdjust(TTextStyle v) { Assign(FTextAdjust, v); }
 
 void TBevel3D::SetDown(bool v) {
   if (v == Down()) return;

@@ -6,6 +6,7 @@
 
 #include "buttons/buttontypes.h"
 #include "foundation/rahmen.h"
+#include "foundation/tickregistry.h"
 
 #include <QFont>
 #include <QString>
@@ -110,7 +111,7 @@ class TBevel3D : public TRahmen {
 
   TRect FCaptRect;
   bool FCaptPainted = false;
-  int FBlinker = -1;
+  TTickSubscription FBlinker;
 };
 
 }  // namespace Veltor

@@ -94,10 +94,10 @@ TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight) {
 TCustomSpin::TCustomSpin(QWidget* parent) : TRahmen(parent) {
   SetBordWidth(1);
   SetBevWidth(1);
-  FRepeatTicker = AddTicker([this] { RepeatTick(); });
+  FRepeatTicker = TTickSubscription::Ticker([this] { RepeatTick(); });
 }
 
-TCustomSpin::~TCustomSpin() { RemoveTicker(FRepeatTicker); }
+TCustomSpin::~TCustomSpin() = default;
 
 void TCustomSpin::SetColTxtBack(TColor v) {
   if (v == FColTxtBack) return;
@@ -283,7 +283,7 @@ void TCustomSpin::StepByButton(bool up) {
   if (!Step(up)) return;
   FStepsMade = true;
   emit onChanging(this);
-  if (FRepSpeed >= kMinRepeatMs) SetTickInterval(FRepeatTicker, kFirstRepeatMs);
+  if (FRepSpeed >= kMinRepeatMs) FRepeatTicker.SetInterval(kFirstRepeatMs);
 }
 
 void TCustomSpin::RepeatTick() {
@@ -294,14 +294,14 @@ void TCustomSpin::RepeatTick() {
   } else if (FDownPressed) {
     stepped = Step(false);
   }
-  SetTickInterval(FRepeatTicker, FRepSpeed % kRepeatModulus);
+  FRepeatTicker.SetInterval(FRepSpeed % kRepeatModulus);
   if (!stepped) return;
   FStepsMade = true;
   emit onChanging(this);
 }
 
 void TCustomSpin::MouseUp(TMouseButton, TShiftState, int, int) {
-  StopTicker(FRepeatTicker);
+  FRepeatTicker.Stop();
   if (FUpPressed) {
     FUpPressed = false;
     DrawRaised(Canvas(), FUpBtn);

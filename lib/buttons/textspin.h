@@ -6,6 +6,7 @@
 
 #include "buttons/buttontypes.h"
 #include "foundation/rahmen.h"
+#include "foundation/tickregistry.h"
 
 #include <QFont>
 #include <QString>
@@ -141,7 +142,7 @@ class TCustomSpin : public TRahmen {
   bool FUpPressed = false;
   bool FDownPressed = false;
   bool FStepsMade = false;
-  int FRepeatTicker = -1;
+  TTickSubscription FRepeatTicker;
 };
 
 class TTextSpin : public TCustomSpin {

@@ -32,35 +32,35 @@ class TFramedControl : public TCustomControl {
   explicit TFramedControl(QWidget* parent = nullptr);
 
   TPanelBevel BevelIn() const { return FLook.BevelIn; }
-  void SetBevelIn(TPanelBevel v) { Change(FLook.BevelIn, v, true); }
+  void SetBevelIn(TPanelBevel v) { AssignLook(FLook.BevelIn, v); }
   TPanelBevel BevelOut() const { return FLook.BevelOut; }
-  void SetBevelOut(TPanelBevel v) { Change(FLook.BevelOut, v, true); }
+  void SetBevelOut(TPanelBevel v) { AssignLook(FLook.BevelOut, v); }
   int BevWidth() const { return FLook.BevWidth; }
-  void SetBevWidth(int v) { Change(FLook.BevWidth, ClampRingWidth(v), true); }
+  void SetBevWidth(int v) { AssignLook(FLook.BevWidth, ClampRingWidth(v)); }
   int BordWidth() const { return FLook.BordWidth; }
-  void SetBordWidth(int v) { Change(FLook.BordWidth, ClampRingWidth(v), true); }
+  void SetBordWidth(int v) { AssignLook(FLook.BordWidth, ClampRingWidth(v)); }
   bool BordRight() const { return FLook.BordRight; }
-  void SetBordRight(bool v) { Change(FLook.BordRight, v, true); }
+  void SetBordRight(bool v) { AssignLook(FLook.BordRight, v); }
   bool BordLeft() const { return FLook.BordLeft; }
-  void SetBordLeft(bool v) { Change(FLook.BordLeft, v, true); }
+  void SetBordLeft(bool v) { AssignLook(FLook.BordLeft, v); }
   bool BordTop() const { return FLook.BordTop; }
-  void SetBordTop(bool v) { Change(FLook.BordTop, v, true); }
+  void SetBordTop(bool v) { AssignLook(FLook.BordTop, v); }
   bool BordBottom() const { return FLook.BordBottom; }
-  void SetBordBottom(bool v) { Change(FLook.BordBottom, v, true); }
+  void SetBordBottom(bool v) { AssignLook(FLook.BordBottom, v); }
   TColor ColBgnd() const { return FLook.ColBgnd; }
-  void SetColBgnd(TColor v) { Change(FLook.ColBgnd, v, true); }
+  void SetColBgnd(TColor v) { AssignLook(FLook.ColBgnd, v); }
 
   bool Framed() const { return FLook.Framed; }
-  void SetFramed(bool v) { Change(FLook.Framed, v, false); }
+  void SetFramed(bool v) { Assign(FLook.Framed, v); }
   bool FontAutom() const { return FFontAutom; }
   // Switching fitting off keeps the fitted font until the next change.
   void SetFontAutom(bool v);
   TColor ColBtnBord() const { return FLook.ColBtnBord; }
-  void SetColBtnBord(TColor v) { Change(FLook.ColBtnBord, v, false); }
+  void SetColBtnBord(TColor v) { Assign(FLook.ColBtnBord, v); }
   TColor ColBack() const { return FColBack; }
-  void SetColBack(TColor v) { Change(FColBack, v, true); }
+  void SetColBack(TColor v) { AssignLook(FColBack, v); }
   TTastStyle ButtonStyle() const { return FLook.ButtonStyle; }
-  void SetButtonStyle(TTastStyle v) { Change(FLook.ButtonStyle, v, false); }
+  void SetButtonStyle(TTastStyle v) { Assign(FLook.ButtonStyle, v); }
 
   // The button is down.
   bool Status() const { return FStatus; }
@@ -83,6 +83,12 @@ class TFramedControl : public TCustomControl {
   // A property that changes how the frame or the content looks was set.
   virtual void AppearanceChanged() { Invalidate(); }
 
+  // Assign for a property that changes the control's appearance.
+  template <typename T, typename V>
+  void AssignLook(T& field, const V& value) {
+    Assign(field, value, [this] { AppearanceChanged(); });
+  }
+
   void SetShowPressed(bool v) { FLook.ShowPressed = v; }
   const TFrameLook& Look() const { return FLook; }
 
@@ -91,17 +97,6 @@ class TFramedControl : public TCustomControl {
 
  private:
   void RunButtonStep(const TButtonStep& step);
-
-  template <typename T>
-  void Change(T& field, T value, bool appearance) {
-    if (field == value) return;
-    field = value;
-    if (appearance) {
-      AppearanceChanged();
-    } else {
-      Invalidate();
-    }
-  }
 
   TFrameLook FLook;
   TColor FColBack = clSilver;

@@ -8,16 +8,14 @@ namespace Veltor {
 
 TSmartTimer::TSmartTimer(QObject* owner) : TComponent(owner) {}
 
-TSmartTimer::~TSmartTimer() {
-  if (FTimerId != -1) RemoveTicker(FTimerId);
-}
+TSmartTimer::~TSmartTimer() = default;
 
 void TSmartTimer::SetTime(quint16 value) {
   value = qMax(value, MinTime);
   if (value == FTime) return;
   FTime = value;
   // An iteration keeps its period until the mode is set again.
-  if (FTimerId != -1 && FTimerMode == tmTicking) SetTickInterval(FTimerId, FTime);
+  if (FTimerMode == tmTicking) FTimer.SetInterval(FTime);
 }
 
 void TSmartTimer::SetTimerMode(TTimerMode value) {
@@ -26,27 +24,24 @@ void TSmartTimer::SetTimerMode(TTimerMode value) {
   switch (value) {
     case tmStopped:
       // Keep the entry: a later start replaces it anyway.
-      if (FTimerId != -1) StopTicker(FTimerId);
+      FTimer.Stop();
       break;
     case tmTicking:
     case tmIterate:
-      Resubscribe(AddTicker([this] { HandleTick(); }));
-      SetTickInterval(FTimerId, FTime);
+      Resubscribe(TTickSubscription::Ticker([this] { HandleTick(); }));
+      FTimer.SetInterval(FTime);
       break;
     case tmBlinking:
-      Resubscribe(AddBlinker([this] { HandleTick(); }));
+      Resubscribe(TTickSubscription::Blinker([this] { HandleTick(); }));
       break;
   }
 }
 
-void TSmartTimer::Resubscribe(int newId) {
+void TSmartTimer::Resubscribe(TTickSubscription subscription) {
   // The old entry goes only after the new one exists, so the new id always
   // differs from the one given up and a stale handle cannot reach it.
-  if (FTimerId != -1) {
-    StopTicker(FTimerId);
-    RemoveTicker(FTimerId);
-  }
-  FTimerId = newId;
+  FTimer.Stop();
+  FTimer = std::move(subscription);
 }
 
 void TSmartTimer::HandleTick() {
@@ -57,7 +52,7 @@ void TSmartTimer::HandleTick() {
   if (!alive) return;
   if (FTimerMode == tmIterate && FCycles < 1) {
     FCycles = 0;
-    StopTicker(FTimerId);
+    FTimer.Stop();
     // Not through the setter: the stopped entry stays until the next start.
     FTimerMode = tmStopped;
   }

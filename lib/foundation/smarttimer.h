@@ -2,6 +2,7 @@
 // Non-visual component that brings the shared tick to applications: a
 // periodic event, the blink clock, or a fixed number of periods.
 
+#include "foundation/tickregistry.h"
 #include "host/component.h"
 
 #include <QtGlobal>
@@ -24,7 +25,7 @@ class TSmartTimer : public TComponent {
   ~TSmartTimer() override;
 
   // Subscription in the tick registry, -1 when there is none.
-  int TimerId() const { return FTimerId; }
+  int TimerId() const { return FTimer.Id(); }
 
   // Period in ms for tmTicking and tmIterate.
   quint16 Time() const { return FTime; }
@@ -42,9 +43,9 @@ class TSmartTimer : public TComponent {
 
  private:
   void HandleTick();
-  void Resubscribe(int newId);
+  void Resubscribe(TTickSubscription subscription);
 
-  int FTimerId = -1;
+  TTickSubscription FTimer;
   quint16 FTime = MinTime;
   int FCycles = 1;
   TTimerMode FTimerMode = tmStopped;

@@ -180,6 +180,39 @@ void TimerRegistry::Tick() {
   }
 }
 
+TTickSubscription& TTickSubscription::operator=(TTickSubscription&& other) noexcept {
+  if (this != &other) {
+    Reset();
+    FRegistry = other.FRegistry;
+    FId = other.FId;
+    other.FRegistry = nullptr;
+    other.FId = -1;
+  }
+  return *this;
+}
+
+TTickSubscription TTickSubscription::Ticker(TTickCallback callback, TimerRegistry& registry) {
+  return TTickSubscription(&registry, registry.AddTicker(std::move(callback)));
+}
+
+TTickSubscription TTickSubscription::Blinker(TTickCallback callback, TimerRegistry& registry) {
+  return TTickSubscription(&registry, registry.AddBlinker(std::move(callback)));
+}
+
+void TTickSubscription::SetInterval(int ms) const {
+  if (FRegistry) FRegistry->SetTickInterval(FId, ms);
+}
+
+void TTickSubscription::Stop() const {
+  if (FRegistry) FRegistry->StopTicker(FId);
+}
+
+void TTickSubscription::Reset() {
+  if (FRegistry && FId != -1) FRegistry->RemoveTicker(FId);
+  FRegistry = nullptr;
+  FId = -1;
+}
+
 int AddTicker(TTickCallback callback) {
   return TimerRegistry::Global().AddTicker(std::move(callback));
 }

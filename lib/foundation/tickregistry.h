@@ -80,6 +80,38 @@ class TimerRegistry {
   bool FHasRemoved = false;
 };
 
+// Owns one subscription of a registry (the global one by default) and gives
+// it up when destroyed, so a control's callback can never be called after the
+// control is gone. Move-only; a default-constructed handle holds nothing.
+class TTickSubscription {
+ public:
+  TTickSubscription() = default;
+  ~TTickSubscription() { Reset(); }
+  TTickSubscription(TTickSubscription&& other) noexcept { *this = std::move(other); }
+  TTickSubscription& operator=(TTickSubscription&& other) noexcept;
+  TTickSubscription(const TTickSubscription&) = delete;
+  TTickSubscription& operator=(const TTickSubscription&) = delete;
+
+  // An inactive ticker (start it with SetInterval), or an active blinker.
+  static TTickSubscription Ticker(TTickCallback callback, TimerRegistry& registry = TimerRegistry::Global());
+  static TTickSubscription Blinker(TTickCallback callback, TimerRegistry& registry = TimerRegistry::Global());
+
+  // The registry id, -1 when nothing is held.
+  int Id() const { return FId; }
+  explicit operator bool() const { return FId != -1; }
+
+  void SetInterval(int ms) const;
+  void Stop() const;
+  // Gives the subscription up now.
+  void Reset();
+
+ private:
+  TTickSubscription(TimerRegistry* registry, int id) : FRegistry(registry), FId(id) {}
+
+  TimerRegistry* FRegistry = nullptr;
+  int FId = -1;
+};
+
 // The same operations on TimerRegistry::Global().
 int AddTicker(TTickCallback callback);
 int AddBlinker(TTickCallback callback);

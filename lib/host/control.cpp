@@ -159,14 +159,10 @@ void TControl::SetAlign(TAlign align) {
   }
 }
 
-void TControl::SetColor(TColor color) {
-  if (color == FColor) return;
-  FColor = color;
-  Invalidate();
-}
+void TControl::SetColor(TColor color) { Assign(FColor, color); }
 
 void TControl::SetEnabled(bool enabled) {
-  if (enabled == isEnabled()) return;
+  if (enabled == Enabled()) return;
   QWidget::setEnabled(enabled);
   Invalidate();
 }

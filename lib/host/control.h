@@ -71,7 +71,8 @@ class TControl : public QWidget, public TComponentBase {
   TColor Color() const { return FColor; }
   void SetColor(TColor color);
 
-  bool Enabled() const { return isEnabled(); }
+  // The control's own flag, whether or not its parent is enabled.
+  bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
   void SetEnabled(bool enabled);
   // The control's own flag, whether or not its parent is shown.
   bool Visible() const { return !isHidden(); }
@@ -143,6 +144,21 @@ class TControl : public QWidget, public TComponentBase {
   // Called after the control's size changed.
   virtual void Resized() {}
   virtual void FontChanged() { Invalidate(); }
+
+  // The setter pattern: stores value when it differs, then runs then (by
+  // default a full repaint at the next paint event). Returns whether it
+  // changed.
+  template <typename T, typename V, typename Then>
+  bool Assign(T& field, const V& value, Then then) {
+    if (field == value) return false;
+    field = value;
+    then();
+    return true;
+  }
+  template <typename T, typename V>
+  bool Assign(T& field, const V& value) {
+    return Assign(field, value, [this] { Invalidate(); });
+  }
 
   TFont& FontRef() { return FFont; }
   // Changes one part of the font through SetFont.

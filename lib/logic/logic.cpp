@@ -25,10 +25,10 @@ TLogic::TLogic(QWidget* parent) : TDisplay(parent) {
   for (int i = 0; i < kChannelNames; ++i) FChanNamen.append(QString());
   FBuffer.assign(4000, 0);
   RecomputeTimes();
-  FRepeatTicker = AddTicker([this] { RepeatTick(); });
+  FRepeatTicker = TTickSubscription::Ticker([this] { RepeatTick(); });
 }
 
-TLogic::~TLogic() { RemoveTicker(FRepeatTicker); }
+TLogic::~TLogic() = default;
 
 // ---------------------------------------------------------------- search
 

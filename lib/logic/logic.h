@@ -7,6 +7,7 @@
 
 #include "logic/diagram.h"
 #include "logic/display.h"
+#include "foundation/tickregistry.h"
 
 #include <QStringList>
 
@@ -336,7 +337,7 @@ class TLogic : public TDisplay {
   int FZoomMoveY = 0;
   int FLastMouseX = -1;
   int FLastMouseY = -1;
-  int FRepeatTicker = -1;
+  TTickSubscription FRepeatTicker;
 };
 
 }  // namespace Veltor

@@ -121,7 +121,7 @@ void TLogic::PressButton(TFooterButton b, TShiftState shift) {
       if (b == BtnStepFwd) StepForward();
       if (b == BtnPageBack) PageBack();
       if (b == BtnPageFwd) PageForward();
-      SetTickInterval(FRepeatTicker, kFirstRepeatMs);
+      FRepeatTicker.SetInterval(kFirstRepeatMs);
       break;
   }
 }
@@ -144,7 +144,7 @@ void TLogic::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TLogic::MouseUp(TMouseButton, TShiftState, int, int) {
-  StopTicker(FRepeatTicker);
+  FRepeatTicker.Stop();
   if (FPressed >= 0) {
     DrawRaised(Canvas(), FButtons[FPressed]);
     FPressed = -1;
@@ -203,10 +203,10 @@ void TLogic::RepeatTick() {
     case BtnStepFwd: StepForward(); break;
     case BtnPageFwd: PageForward(); break;
     case BtnPageBack: PageBack(); break;
-    default: StopTicker(FRepeatTicker); return;
+    default: FRepeatTicker.Stop(); return;
   }
   Update();
-  SetTickInterval(FRepeatTicker, kRepeatMs);
+  FRepeatTicker.SetInterval(kRepeatMs);
 }
 
 // ---------------------------------------------------------------- scrolling

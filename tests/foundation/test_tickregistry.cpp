@@ -241,3 +241,35 @@ TEST(TickRegistry, SystemTimerIsOnePreciseTimerOwnedByTheApplication) {
   EXPECT_EQ(SystemTimer(), nullptr);
   EXPECT_FALSE(timer->isActive());
 }
+
+TEST(TickSubscription, OwnsItsEntryThroughMovesAndGivesItUpWhenDestroyed) {
+  TimerRegistry reg;
+  int calls = 0;
+  {
+    auto first = TTickSubscription::Ticker([&] { ++calls; }, reg);
+    first.SetInterval(55);
+    const int id = first.Id();
+    TTickSubscription owner = std::move(first);
+    EXPECT_FALSE(first);
+    EXPECT_EQ(owner.Id(), id);
+    reg.Tick();
+    EXPECT_EQ(calls, 1);
+    // A moved-from handle removes nothing when it goes.
+    { TTickSubscription gone = std::move(first); }
+    EXPECT_NE(reg.Find(id), nullptr);
+  }
+  // The owner went between two ticks: the callback is never called again.
+  EXPECT_EQ(reg.Count(), 0);
+  reg.Tick();
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(TickSubscription, AssigningANewOneReleasesTheOldAfterTheNewExists) {
+  TimerRegistry reg;
+  auto sub = TTickSubscription::Blinker({}, reg);
+  const int oldId = sub.Id();
+  sub = TTickSubscription::Blinker({}, reg);
+  EXPECT_NE(sub.Id(), oldId);
+  EXPECT_EQ(reg.Find(oldId), nullptr);
+  EXPECT_EQ(reg.Count(), 1);
+}

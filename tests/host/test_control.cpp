@@ -195,6 +195,20 @@ TEST(Control, AlignedChildrenShareTheParent) {
   EXPECT_EQ(client->geometry(), QRect(50, 30, 350, 250));
 }
 
+TEST(Control, OwnEnabledFlagSurvivesADisabledParent) {
+  TCustomControl parent;
+  Probe child(&parent);
+  parent.SetEnabled(false);
+  EXPECT_TRUE(child.Enabled());
+  child.SetEnabled(false);
+  EXPECT_FALSE(child.Enabled());
+  parent.SetEnabled(true);
+  EXPECT_FALSE(child.Enabled());
+  EXPECT_FALSE(child.isEnabled());
+  child.SetEnabled(true);
+  EXPECT_TRUE(child.isEnabled());
+}
+
 TEST(ModalUI, ScriptedAnswersReplaceTheDialogs) {
   {
     VeltorTest::ScriptedModalUI ui;
