@@ -1,6 +1,6 @@
 #include "buttons/bevel3d.h"
 
-#include "buttons/frame3d.h"
+#include "foundation/frame3d.h"
 #include "foundation/drawhelpers.h"
 #include "foundation/tickregistry.h"
 

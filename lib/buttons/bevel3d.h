@@ -27,7 +27,7 @@ class TBevel3D : public TRahmen {
   Q_PROPERTY(Veltor::TColor ColCaption READ ColCaption WRITE SetColCaption)
   Q_PROPERTY(Veltor::TColor ColCaption1 READ ColCaption1 WRITE SetColCaption1)
   Q_PROPERTY(bool CaptEnable READ CaptEnable WRITE SetCaptEnable)
-  Q_PROPERTY(Veltor::TPanelBevel CaptBevel READ CaptBevel WRITE SetCaptBevel)
+  Q_PROPERTY(Veltor::FoundationEnums::TPanelBevel CaptBevel READ CaptBevel WRITE SetCaptBevel)
   Q_PROPERTY(Veltor::ButtonEnums::TTextStyle TextAdjust READ TextAdjust WRITE SetTextAdjust)
   Q_PROPERTY(bool Down READ Down WRITE SetDown)
   Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
@@ -35,7 +35,7 @@ class TBevel3D : public TRahmen {
   Q_PROPERTY(bool CaptBlink READ CaptBlink WRITE SetCaptBlink)
   Q_PROPERTY(int GroupIndex READ GroupIndex WRITE SetGroupIndex)
   Q_PROPERTY(Veltor::TColor ColBtnBord READ ColBtnBord WRITE SetColBtnBord)
-  Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle)
+  Q_PROPERTY(Veltor::FoundationEnums::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle)
   Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom)
   Q_PROPERTY(bool Framed READ Framed WRITE SetFramed)
 

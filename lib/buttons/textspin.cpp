@@ -1,6 +1,6 @@
 #include "buttons/textspin.h"
 
-#include "buttons/frame3d.h"
+#include "foundation/frame3d.h"
 #include "foundation/drawhelpers.h"
 #include "foundation/helpers.h"
 #include "foundation/numformat.h"

@@ -5,6 +5,7 @@
 // base control and the off-screen instrument base paint it alike.
 
 #include "host/canvas.h"
+#include "foundation/foundationtypes.h"
 #include "host/types.h"
 
 #include <QString>

@@ -11,8 +11,8 @@ namespace Veltor {
 
 class TFramedControl : public TCustomControl {
   Q_OBJECT
-  Q_PROPERTY(Veltor::TPanelBevel BevelIn READ BevelIn WRITE SetBevelIn)
-  Q_PROPERTY(Veltor::TPanelBevel BevelOut READ BevelOut WRITE SetBevelOut)
+  Q_PROPERTY(Veltor::FoundationEnums::TPanelBevel BevelIn READ BevelIn WRITE SetBevelIn)
+  Q_PROPERTY(Veltor::FoundationEnums::TPanelBevel BevelOut READ BevelOut WRITE SetBevelOut)
   Q_PROPERTY(int BevWidth READ BevWidth WRITE SetBevWidth)
   Q_PROPERTY(int BordWidth READ BordWidth WRITE SetBordWidth)
   Q_PROPERTY(bool BordRight READ BordRight WRITE SetBordRight)
@@ -26,7 +26,7 @@ class TFramedControl : public TCustomControl {
   Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom DESIGNABLE false)
   Q_PROPERTY(Veltor::TColor ColBtnBord READ ColBtnBord WRITE SetColBtnBord DESIGNABLE false)
   Q_PROPERTY(Veltor::TColor ColBack READ ColBack WRITE SetColBack DESIGNABLE false)
-  Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle DESIGNABLE false)
+  Q_PROPERTY(Veltor::FoundationEnums::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle DESIGNABLE false)
 
  public:
   explicit TFramedControl(QWidget* parent = nullptr);

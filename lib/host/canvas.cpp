@@ -258,12 +258,6 @@ QPainter& TCanvas::Begin() {
   return *FPainter;
 }
 
-QPainter& TCanvas::Painter() {
-  QPainter& p = Begin();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  return p;
-}
-
 void TCanvas::ApplyShapeState(bool withPen, bool withBrush) {
   QPainter& p = Begin();
   p.setCompositionMode(CompositionFor(Pen.Mode));
@@ -317,6 +311,7 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   const bool inside = clip.contains(span);
   // Pixels go straight into the rows. A painter may stay active: an image is
   // never shared while it is being painted, so bits() cannot detach it.
+  EnsureRawFormat();
   uchar* const bits = FTarget->bits();
   const qsizetype stride = FTarget->bytesPerLine();
   const QRgb pen = ToPixel(Pen.Color);
@@ -366,6 +361,7 @@ void TCanvas::WideLine(int x0, int y0, int x1, int y1) {
                           : QRect(std::min(x0, x1 + 1), y0 - w / 2, std::abs(x1 - x0), w);
     band &= Bounds();
     if (band.isEmpty()) return;
+    EnsureRawFormat();
     const QRgb pen = ToPixel(Pen.Color);
     const qsizetype stride = FTarget->bytesPerLine();
     uchar* bits = FTarget->bits();
@@ -600,6 +596,28 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
   Changed(r.ToQRect());
 }
 
+void TCanvas::DrawText(const TRect& r, const QString& text, int qtFlags) {
+  if (!Ready() || r.IsEmpty()) return;
+  QPainter& p = Begin();
+  p.save();
+  p.setClipRect(r.ToQRect(), FClipSet ? Qt::IntersectClip : Qt::ReplaceClip);
+  if (Brush.Style != bsClear) {
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(r.ToQRect(), Brush.Color.ToQColor());
+  }
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setFont(QtFont());
+  p.setPen(Font.Color.ToQColor());
+  p.drawText(r.ToQRect(), qtFlags, text);
+  p.restore();
+  Changed(r.ToQRect());
+}
+
+TRect TCanvas::TextBounds(const TRect& r, const QString& text, int qtFlags) const {
+  const QRect b = Metrics().boundingRect(r.ToQRect(), qtFlags, text);
+  return TRect(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
+}
+
 int TCanvas::TextWidth(const QString& text) const { return Metrics().horizontalAdvance(text); }
 
 int TCanvas::TextHeight(const QString&) const { return Metrics().height(); }
@@ -661,6 +679,7 @@ void TCanvas::ScrollRect(const TRect& r, int dx, int dy) {
   const int w = area.width() - std::abs(dx);
   const int h = area.height() - std::abs(dy);
   if (w > 0 && h > 0) {
+    EnsureRawFormat();
     uchar* bits = FTarget->bits();
     const qsizetype stride = FTarget->bytesPerLine();
     const int srcX = area.left() + std::max(0, -dx);
@@ -687,8 +706,38 @@ TColor TCanvas::Pixel(int x, int y) const {
 
 void TCanvas::SetPixel(int x, int y, TColor c) {
   if (!Ready() || !Bounds().contains(x, y)) return;
+  EnsureRawFormat();
   reinterpret_cast<QRgb*>(FTarget->scanLine(y))[x] = ToPixel(c);
   Changed(QRect(x, y, 1, 1));
+}
+
+void TCanvas::DrawFocusRect(const TRect& r) {
+  if (!Ready() || r.IsEmpty()) return;
+  EnsureRawFormat();
+  const QRect clip = Bounds();
+  uchar* const bits = FTarget->bits();
+  const qsizetype stride = FTarget->bytesPerLine();
+  const auto invert = [&](int x, int y) {
+    if ((x + y) % 2 != 0 || !clip.contains(x, y)) return;
+    QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+    px ^= 0x00FFFFFFu;
+  };
+  for (int x = r.Left; x < r.Right; ++x) {
+    invert(x, r.Top);
+    if (r.Bottom - 1 > r.Top) invert(x, r.Bottom - 1);
+  }
+  for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+    invert(r.Left, y);
+    if (r.Right - 1 > r.Left) invert(r.Right - 1, y);
+  }
+  Changed(r.ToQRect());
+}
+
+void TCanvas::EnsureRawFormat() {
+  const QImage::Format f = FTarget->format();
+  if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied) return;
+  Release();
+  *FTarget = FTarget->convertToFormat(QImage::Format_RGB32);
 }
 
 // ---------------------------------------------------------------- TSpanWriter
@@ -697,6 +746,7 @@ TSpanWriter::TSpanWriter(TCanvas& canvas, TColor colour) {
   QImage* img = canvas.Target();
   if (!img || img->isNull()) return;  // an empty clip: every span is dropped
   const TRect clip = canvas.ClipRect();
+  canvas.EnsureRawFormat();
   FBits = img->bits();
   FStride = img->bytesPerLine();
   FLeft = clip.Left;

@@ -107,11 +107,19 @@ class TCanvas {
   // Brush-only fills that ignore the pen mode.
   void FillRect(const TRect& r);
   void FrameRect(const TRect& r);
+  // The focus rectangle: every other pixel of r's edge inverted, so drawing
+  // it again removes it.
+  void DrawFocusRect(const TRect& r);
 
   // Text in Font.Color; the background is filled with the brush unless the
   // brush is clear. TextOut leaves the pen position after the text.
   void TextOut(int x, int y, const QString& text);
   void TextRect(const TRect& r, int x, int y, const QString& text);
+  // Formatted text in r with Qt's alignment and text flags (word wrap,
+  // mnemonics), clipped to r; the brush fills r first unless clear.
+  void DrawText(const TRect& r, const QString& text, int qtFlags);
+  // The rectangle such text takes when laid out in r.
+  TRect TextBounds(const TRect& r, const QString& text, int qtFlags) const;
   int TextWidth(const QString& text) const;
   int TextHeight(const QString& text) const;
 
@@ -132,10 +140,6 @@ class TCanvas {
   TColor Pixel(int x, int y) const;
   void SetPixel(int x, int y, TColor c);
 
-  // A painter on the image with no state applied, for drawing the canvas
-  // does not offer. Valid until the next canvas call.
-  QPainter& Painter();
-
   // Called with the bounds of everything drawn, so a control can show it.
   std::function<void(const QRect&)> OnChange;
 
@@ -143,9 +147,13 @@ class TCanvas {
   enum class ShapeOp { Ellipse, RoundRect, Arc, Pie, Chord };
 
   bool Ready() const { return FTarget && !FTarget->isNull(); }
+  // Our own pixel routines write 32-bit opaque pixels straight into the rows;
+  // a target of another format is converted to RGB32 first.
+  void EnsureRawFormat();
   QRect Bounds() const;
   void Changed(const QRect& r);
   QPainter& Begin();
+  friend class TSpanWriter;
   void ApplyShapeState(bool withPen, bool withBrush);
   void ApplyCompositionForPen();
 

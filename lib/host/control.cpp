@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -58,7 +60,46 @@ class AlignWatcher : public QObject {
 
 QPoint EventPos(const QMouseEvent* e) { return e->position().toPoint(); }
 
+TControl* ParentControl(const QWidget* w) { return qobject_cast<TControl*>(w->parentWidget()); }
+
+// The font of a plain Qt parent as a library font, by pixel size.
+TFont FontFromQt(const QFont& qf) {
+  TFont f;
+  f.Name = qf.family();
+  const int px = qf.pixelSize() > 0 ? qf.pixelSize() : qRound(qf.pointSizeF() * 96.0 / 72.0);
+  f.Height = -px;
+  TFontStyles st;
+  if (qf.bold()) st |= fsBold;
+  if (qf.italic()) st |= fsItalic;
+  if (qf.underline()) st |= fsUnderline;
+  if (qf.strikeOut()) st |= fsStrikeOut;
+  f.Style = st;
+  return f;
+}
+
+// Visits the direct child controls of w.
+template <typename Visit>
+void ForEachChildControl(QWidget* w, Visit visit) {
+  for (QObject* child : w->children()) {
+    if (auto* c = qobject_cast<TControl*>(child)) visit(c);
+  }
+}
+
 }  // namespace
+
+// QWidget::setTabOrder leaves the chain as it is when first is the last
+// widget of its window's chain; then second goes in before first, and first
+// moves back in front of it.
+static void PlaceAfterInTabChain(QWidget* first, QWidget* second) {
+  QWidget* window = first->window();
+  QWidget* before = first->previousInFocusChain();
+  if (first->nextInFocusChain() != window || before == window || before == second) {
+    QWidget::setTabOrder(first, second);
+    return;
+  }
+  QWidget::setTabOrder(before, second);
+  QWidget::setTabOrder(before, first);
+}
 
 TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
   TShiftState s;
@@ -159,7 +200,40 @@ void TControl::SetAlign(TAlign align) {
   }
 }
 
-void TControl::SetColor(TColor color) { Assign(FColor, color); }
+void TControl::SetColor(TColor color) {
+  FParentColor = false;
+  ApplyColor(color);
+}
+
+void TControl::ApplyColor(TColor color) {
+  if (color == FColor) return;
+  FColor = color;
+  ColorChanged();
+  ForEachChildControl(this, [](TControl* c) { c->FollowParent(); });
+}
+
+void TControl::SetParentColor(bool v) {
+  if (v == FParentColor) return;
+  FParentColor = v;
+  FollowParent();
+}
+
+void TControl::SetParentFont(bool v) {
+  if (v == FParentFont) return;
+  FParentFont = v;
+  FollowParent();
+}
+
+void TControl::FollowParent() {
+  QWidget* parent = parentWidget();
+  if (!parent) return;
+  TControl* control = ParentControl(this);
+  if (FParentColor) {
+    ApplyColor(control ? control->Color() : TColor::FromQColor(parent->palette().color(QPalette::Window)));
+  }
+  if (FParentFont) ApplyFont(control ? control->Font() : FontFromQt(parent->font()));
+  UpdateToolTip();
+}
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled == Enabled()) return;
@@ -169,18 +243,65 @@ void TControl::SetEnabled(bool enabled) {
 
 void TControl::SetHint(const QString& hint) {
   FHint = hint;
-  setToolTip(FShowHint ? FHint : QString());
+  UpdateToolTip();
 }
 
 void TControl::SetShowHint(bool show) {
+  FParentShowHint = false;
   FShowHint = show;
-  setToolTip(FShowHint ? FHint : QString());
+  UpdateToolTip();
+  ForEachChildControl(this, [](TControl* c) { c->UpdateToolTip(); });
+}
+
+void TControl::SetParentShowHint(bool v) {
+  FParentShowHint = v;
+  UpdateToolTip();
+}
+
+bool TControl::HintsShown() const {
+  if (FParentShowHint) {
+    if (const TControl* parent = ParentControl(this)) return parent->HintsShown();
+  }
+  return FShowHint;
+}
+
+void TControl::UpdateToolTip() { setToolTip(HintsShown() ? GetShortHint(FHint) : QString()); }
+
+void TControl::SetPopupMenu(const QString& objectName) {
+  FPopupMenuName = objectName;
+  FPopupMenu = nullptr;
+}
+
+void TControl::SetPopupMenuObject(QMenu* menu) {
+  FPopupMenu = menu;
+  FPopupMenuName = menu ? menu->objectName() : QString();
+}
+
+QMenu* TControl::PopupMenuObject() const {
+  if (FPopupMenu || FPopupMenuName.isEmpty()) return FPopupMenu;
+  // Forms name the menu; it may be created after the control.
+  return window()->findChild<QMenu*>(FPopupMenuName);
 }
 
 void TControl::SetFont(const TFont& font) {
+  FParentFont = false;
+  ApplyFont(font);
+}
+
+void TControl::ApplyFont(const TFont& font) {
   if (font == FFont) return;
   FFont = font;
   FontChanged();
+  ForEachChildControl(this, [](TControl* c) { c->FollowParent(); });
+}
+
+void TControl::SetTransparentSurface(bool transparent) {
+  if (transparent == FTransparent) return;
+  FTransparent = transparent;
+  setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
+  FCanvas.Release();
+  FSurface = QImage();
+  Invalidate();
 }
 
 QFont TControl::DesignFont() const { return DesignerFont(FFont); }
@@ -197,8 +318,12 @@ void TControl::EnsureSurface() {
   const QSize wanted(std::max(1, width()), std::max(1, height()));
   if (FSurface.size() == wanted) return;
   FCanvas.Release();
-  FSurface = QImage(wanted, QImage::Format_RGB32);
-  FSurface.fill(FColor.ToQColor());
+  FSurface = QImage(wanted, FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  if (FTransparent) {
+    FSurface.fill(Qt::transparent);
+  } else {
+    FSurface.fill(FColor.ToQColor());
+  }
   FInvalid = true;
 }
 
@@ -240,6 +365,10 @@ void TControl::PaintNow() {
   FCanvas.Brush = TBrush();
   FCanvas.Font = FFont;
   FCanvas.ClearClip();
+  if (FTransparent) {
+    FCanvas.Release();
+    FSurface.fill(Qt::transparent);
+  }
   Paint();
   FInPaint = false;
 }
@@ -281,7 +410,8 @@ void TControl::paintEvent(QPaintEvent* e) {
   PaintNow();
   FCanvas.Release();
   QPainter p(this);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
+  // Qt has drawn what lies beneath a transparent control already.
+  if (!FTransparent) p.setCompositionMode(QPainter::CompositionMode_Source);
   const QRect r = full ? rect() : e->rect();
   p.drawImage(r, FSurface, r);
 }
@@ -319,21 +449,75 @@ void TControl::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TControl::keyPressEvent(QKeyEvent* e) {
-  quint16 key = VirtualKeyFromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
+  const QPointer<TControl> alive(this);
+  const quint16 original = VirtualKeyFromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
+  quint16 key = original;
   const TShiftState shift = ShiftStateFromQt(e->modifiers(), Qt::NoButton);
   if (key != 0) KeyDown(key, shift);
+  if (!alive) return;
+  bool consumed = original != 0 && key == 0;
+  QChar c;
   if (!e->text().isEmpty() && e->text().at(0).unicode() >= 0x20 && !(e->modifiers() & Qt::ControlModifier)) {
-    QChar c = e->text().at(0);
-    KeyPress(c);
-  } else if (key == VK_RETURN || key == VK_ESCAPE || key == VK_BACK) {
-    QChar c(key);
-    KeyPress(c);
+    c = e->text().at(0);
+  } else if (original == VK_RETURN || original == VK_ESCAPE || original == VK_BACK) {
+    c = QChar(original);
   }
+  if (!c.isNull()) {
+    KeyPress(c);
+    if (!alive) return;
+    consumed = consumed || c.isNull();
+  }
+  e->setAccepted(consumed);
 }
 
 void TControl::keyReleaseEvent(QKeyEvent* e) {
-  quint16 key = VirtualKeyFromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
+  const quint16 original = VirtualKeyFromQt(e->key(), e->modifiers() & Qt::KeypadModifier);
+  quint16 key = original;
   if (key != 0) KeyUp(key, ShiftStateFromQt(e->modifiers(), Qt::NoButton));
+  e->setAccepted(original != 0 && key == 0);
+}
+
+void TControl::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  DoEnter();
+}
+
+void TControl::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  DoExit();
+}
+
+void TControl::contextMenuEvent(QContextMenuEvent* e) {
+  QMenu* menu = PopupMenuObject();
+  if (!menu) {
+    e->ignore();
+    return;
+  }
+  menu->popup(e->globalPos());
+}
+
+void TControl::enterEvent(QEnterEvent* e) {
+  QWidget::enterEvent(e);
+  THintBroker::Instance().Show(GetLongHint(FHint));
+}
+
+void TControl::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  switch (e->type()) {
+    case QEvent::ParentChange:
+      FollowParent();
+      break;
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+      // A plain Qt parent passes its palette and font changes down.
+      if (!ParentControl(this)) FollowParent();
+      break;
+    case QEvent::EnabledChange:
+      Invalidate();
+      break;
+    default:
+      break;
+  }
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -348,7 +532,7 @@ void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
 
 void TControl::KeyDown(quint16& Key, TShiftState Shift) { emit OnKeyDown(this, Key, Shift); }
 
-void TControl::KeyUp(quint16&, TShiftState) {}
+void TControl::KeyUp(quint16& Key, TShiftState Shift) { emit OnKeyUp(this, Key, Shift); }
 
 void TControl::KeyPress(QChar& Key) { emit OnKeyPress(this, Key); }
 
@@ -357,5 +541,52 @@ void TControl::KeyPress(QChar& Key) { emit OnKeyPress(this, Key); }
 TCustomControl::TCustomControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::ClickFocus); }
 
 TGraphicControl::TGraphicControl(QWidget* parent) : TControl(parent) { setFocusPolicy(Qt::NoFocus); }
+
+int TCustomControl::TabOrder() const {
+  QWidget* parent = parentWidget();
+  if (!parent) return -1;
+  // Walk the window's tab chain and count the focusable siblings before us.
+  int order = 0;
+  QWidget* w = parent->window();
+  for (QWidget* next = w->nextInFocusChain(); next != w; next = next->nextInFocusChain()) {
+    if (next == this) return order;
+    if (next->parentWidget() == parent && qobject_cast<TCustomControl*>(next)) ++order;
+  }
+  return order;
+}
+
+void TCustomControl::SetTabOrder(int order) {
+  QWidget* parent = parentWidget();
+  if (!parent) return;
+  QList<QWidget*> chain;
+  QWidget* w = parent->window();
+  for (QWidget* next = w->nextInFocusChain(); next != w; next = next->nextInFocusChain()) {
+    if (next != this && next->parentWidget() == parent && qobject_cast<TCustomControl*>(next)) chain.append(next);
+  }
+  chain.insert(std::clamp(order, 0, int(chain.size())), this);
+  for (int i = 1; i < chain.size(); ++i) PlaceAfterInTabChain(chain[i - 1], chain[i]);
+}
+
+// ---------------------------------------------------------------- hints
+
+QString GetShortHint(const QString& hint) {
+  const int bar = hint.indexOf(QLatin1Char('|'));
+  return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString& hint) {
+  const int bar = hint.indexOf(QLatin1Char('|'));
+  return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+THintBroker& THintBroker::Instance() {
+  static THintBroker broker;
+  return broker;
+}
+
+void THintBroker::Show(const QString& longHint) {
+  FCurrent = longHint;
+  emit OnHint(longHint);
+}
 
 }  // namespace Veltor

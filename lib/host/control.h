@@ -12,7 +12,10 @@
 #include "host/types.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
+
+class QMenu;
 
 namespace Veltor {
 
@@ -36,11 +39,14 @@ class TControl : public QWidget, public TComponentBase {
   Q_PROPERTY(int Height READ Height WRITE SetHeight)
   Q_PROPERTY(Veltor::TAlign Align READ Align WRITE SetAlign)
   Q_PROPERTY(Veltor::TColor Color READ Color WRITE SetColor)
+  Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
   Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
   Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
   Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
   Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
   Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+  // A QMenu of the same window, by object name.
+  Q_PROPERTY(QString PopupMenu READ PopupMenu WRITE SetPopupMenu)
   // The control's font: as Designer edits fonts (setting only what the form
   // names), and one property per part, the colour included.
   Q_PROPERTY(QFont Font READ DesignFont WRITE SetDesignFont)
@@ -49,6 +55,7 @@ class TControl : public QWidget, public TComponentBase {
   Q_PROPERTY(int FontSize READ FontSize WRITE SetFontSize STORED false)
   Q_PROPERTY(Veltor::TColor FontColor READ FontColor WRITE SetFontColor)
   Q_PROPERTY(Veltor::TFontStyles FontStyle READ FontStyle WRITE SetFontStyle)
+  Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
 
  public:
   explicit TControl(QWidget* parent = nullptr);
@@ -69,7 +76,11 @@ class TControl : public QWidget, public TComponentBase {
   void SetAlign(TAlign align);
 
   TColor Color() const { return FColor; }
+  // An own colour releases the control from its parent's.
   void SetColor(TColor color);
+  // While set, the control shows its parent's colour and follows it.
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool v);
 
   // The control's own flag, whether or not its parent is enabled.
   bool Enabled() const { return !testAttribute(Qt::WA_ForceDisabled); }
@@ -78,15 +89,30 @@ class TControl : public QWidget, public TComponentBase {
   bool Visible() const { return !isHidden(); }
   void SetVisible(bool visible) { QWidget::setVisible(visible); }
 
+  // "short|long": the short part is the tool tip, the long part goes to
+  // THintBroker when the pointer enters the control.
   QString Hint() const { return FHint; }
   void SetHint(const QString& hint);
+  // An own value releases the control from its parent's ShowHint.
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool show);
   bool ParentShowHint() const { return FParentShowHint; }
-  void SetParentShowHint(bool v) { FParentShowHint = v; }
+  void SetParentShowHint(bool v);
+  // Whether the tool tip shows: the parent control's, while ParentShowHint.
+  bool HintsShown() const;
+
+  QString PopupMenu() const { return FPopupMenuName; }
+  void SetPopupMenu(const QString& objectName);
+  // The menu itself: set directly, or found by name in the window.
+  QMenu* PopupMenuObject() const;
+  void SetPopupMenuObject(QMenu* menu);
 
   const TFont& Font() const { return FFont; }
+  // An own font (or a part of it) releases the control from its parent's.
   void SetFont(const TFont& font);
+  // While set, the control uses its parent's font and follows it.
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool v);
   QFont DesignFont() const;
   void SetDesignFont(const QFont& font);
   QString FontName() const { return FFont.Name; }
@@ -124,6 +150,9 @@ class TControl : public QWidget, public TComponentBase {
   void OnMouseUp(QObject* Sender, Veltor::TMouseButton Button, Veltor::TShiftState Shift, int X, int Y);
   void OnKeyDown(QObject* Sender, quint16& Key, Veltor::TShiftState Shift);
   void OnKeyPress(QObject* Sender, QChar& Key);
+  void OnKeyUp(QObject* Sender, quint16& Key, Veltor::TShiftState Shift);
+  void OnEnter(QObject* Sender);
+  void OnExit(QObject* Sender);
 
  protected:
   // Draws the whole control into Canvas(). The default fills it with Color.
@@ -131,12 +160,17 @@ class TControl : public QWidget, public TComponentBase {
 
   // Mouse and keyboard, already translated. The defaults fire the matching
   // On... signal; a control that handles the input itself need not call them.
+  // A handler that consumes a key sets Key to 0; a key nobody consumed goes
+  // on to the parent, so a dialog still sees Return and Escape.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void MouseMove(TShiftState Shift, int X, int Y);
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void KeyDown(quint16& Key, TShiftState Shift);
   virtual void KeyUp(quint16& Key, TShiftState Shift);
   virtual void KeyPress(QChar& Key);
+  // The control gained or lost the keyboard focus.
+  virtual void DoEnter() { emit OnEnter(this); }
+  virtual void DoExit() { emit OnExit(this); }
 
   // Handles messages sent with Perform or PostMessage.
   virtual void WndProc(TMessage& Message);
@@ -144,6 +178,13 @@ class TControl : public QWidget, public TComponentBase {
   // Called after the control's size changed.
   virtual void Resized() {}
   virtual void FontChanged() { Invalidate(); }
+  virtual void ColorChanged() { Invalidate(); }
+
+  // A transparent control's surface starts each paint fully transparent and
+  // is laid over whatever lies beneath it: the parent's picture and the
+  // controls before it in z-order.
+  void SetTransparentSurface(bool transparent);
+  bool TransparentSurface() const { return FTransparent; }
 
   // The setter pattern: stores value when it differs, then runs then (by
   // default a full repaint at the next paint event). Returns whether it
@@ -179,10 +220,20 @@ class TControl : public QWidget, public TComponentBase {
   void mouseReleaseEvent(QMouseEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
 
  private:
   void EnsureSurface();
   void SurfaceChanged(const QRect& r);
+  void ApplyColor(TColor color);
+  void ApplyFont(const TFont& font);
+  // Takes the parent's colour, font and hint switch where the flags say so.
+  void FollowParent();
+  void UpdateToolTip();
 
   QImage FSurface;
   TCanvas FCanvas;
@@ -190,27 +241,59 @@ class TControl : public QWidget, public TComponentBase {
   bool FInPaint = false;
   TAlign FAlign = alNone;
   TColor FColor = clBtnFace;
+  bool FParentColor = false;
   TFont FFont;
+  bool FParentFont = false;
+  bool FTransparent = false;
   QString FHint;
   bool FShowHint = false;
   bool FParentShowHint = true;
+  QString FPopupMenuName;
+  QPointer<QMenu> FPopupMenu;
 };
 
 // A windowed control: may take the keyboard focus.
 class TCustomControl : public TControl {
   Q_OBJECT
   Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+  Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder STORED false)
  public:
   explicit TCustomControl(QWidget* parent = nullptr);
   bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
   void SetTabStop(bool v) { setFocusPolicy(v ? Qt::StrongFocus : Qt::ClickFocus); }
+  // Place among the sibling controls in the tab chain, 0 first; -1 without a
+  // parent. Setting it moves the control there (clamped to the siblings).
+  int TabOrder() const;
+  void SetTabOrder(int order);
 };
 
-// A light control that never takes the focus.
+// A light control that never takes the focus. With a transparent surface it
+// draws onto its parent's picture like a windowless control: what it leaves
+// undrawn shows the parent and the controls beneath it.
 class TGraphicControl : public TControl {
   Q_OBJECT
  public:
   explicit TGraphicControl(QWidget* parent = nullptr);
+};
+
+// The parts of a "short|long" hint; without a bar both are the whole text.
+QString GetShortHint(const QString& hint);
+QString GetLongHint(const QString& hint);
+
+// Application-wide hint news: OnHint fires with the long part of a control's
+// hint whenever the pointer enters it (an empty text when it has none), for a
+// status line.
+class THintBroker : public QObject {
+  Q_OBJECT
+ public:
+  static THintBroker& Instance();
+  QString Current() const { return FCurrent; }
+  void Show(const QString& longHint);
+ signals:
+  void OnHint(const QString& Hint);
+
+ private:
+  QString FCurrent;
 };
 
 // The shift state of a Qt input event.

@@ -9,24 +9,16 @@
 namespace Veltor {
 Q_NAMESPACE
 
-// Bevel style of frame rings and caption boxes.
-enum TPanelBevel { bvNone, bvLowered, bvRaised };
-Q_ENUM_NS(TPanelBevel)
-
-// Push-button behaviour of the frame base control.
-enum TTastStyle { tsNone, tsPush, tsPushPull };
-Q_ENUM_NS(TTastStyle)
-
-// Peak-pointer behaviour of round and panel meters.
-enum TPeakPtrMode { ppNone, ppPeak, ppDrag };
-Q_ENUM_NS(TPeakPtrMode)
-
 // How a control is placed by its parent.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 Q_ENUM_NS(TAlign)
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 Q_ENUM_NS(TAlignment)
+
+// Vertical placement of a label's text.
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+Q_ENUM_NS(TTextLayout)
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 Q_ENUM_NS(TMouseButton)

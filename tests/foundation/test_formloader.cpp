@@ -25,7 +25,7 @@ QStringList Events;
 // records what the loader does to it.
 class TLoadProbe : public TRahmen {
   Q_OBJECT
-  Q_PROPERTY(Veltor::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyleNoted)
+  Q_PROPERTY(Veltor::FoundationEnums::TTastStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyleNoted)
   Q_PROPERTY(bool Status READ Status WRITE SetStatusNoted)
   Q_PROPERTY(QStringList Items MEMBER Items)
   Q_PROPERTY(Veltor::TShiftState Keys MEMBER Keys)

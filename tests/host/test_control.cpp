@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
+#include <QKeyEvent>
 #include <QTest>
 
 #include <memory>
@@ -222,4 +225,63 @@ TEST(ModalUI, ScriptedAnswersReplaceTheDialogs) {
   }
   // Gone with its scope: the interactive one is back.
   EXPECT_EQ(dynamic_cast<VeltorTest::ScriptedModalUI*>(&ModalUI()), nullptr);
+}
+
+TEST(Control, TabOrderWalksTheFocusableControlsAndKeysNobodyTakesReachTheParent) {
+  QWidget window;
+  TCustomControl a(&window), b(&window), c(&window);
+  for (TCustomControl* w : {&a, &b, &c}) w->SetTabStop(true);
+  // Put c first, then a, then b.
+  c.SetTabOrder(0);
+  EXPECT_EQ(c.TabOrder(), 0);
+  EXPECT_EQ(a.TabOrder(), 1);
+  EXPECT_EQ(b.TabOrder(), 2);
+
+  QList<QObject*> entered;
+  for (TCustomControl* w : {&a, &b, &c})
+    QObject::connect(w, &TControl::OnEnter, [&entered](QObject* s) { entered.append(s); });
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  c.setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(entered, QList<QObject*>({&c, &a, &b}));
+
+  // Escape nobody consumed goes on to the parent; a consumed one stops.
+  struct KeyLog : QObject {
+    int Escapes = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) ++Escapes;
+      return false;
+    }
+  } log;
+  window.installEventFilter(&log);
+  QTest::keyClick(&b, Qt::Key_Escape);
+  EXPECT_EQ(log.Escapes, 1);
+  QObject::connect(&b, &TControl::OnKeyDown, [](QObject*, quint16& key, TShiftState) { key = 0; });
+  QTest::keyClick(&b, Qt::Key_Escape);
+  EXPECT_EQ(log.Escapes, 1);
+}
+
+TEST(Control, HintsSplitIntoToolTipAndStatusText) {
+  TCustomControl panel;
+  TCustomControl button(&panel);
+  button.SetHint("Bevel|A caption button with LEDs");
+  EXPECT_TRUE(button.toolTip().isEmpty());
+  // The button follows its parent's ShowHint until it gets its own.
+  panel.SetShowHint(true);
+  EXPECT_EQ(button.toolTip(), "Bevel");
+  button.SetShowHint(false);
+  EXPECT_TRUE(button.toolTip().isEmpty());
+
+  QString status;
+  const auto connection =
+      QObject::connect(&THintBroker::Instance(), &THintBroker::OnHint, [&status](const QString& h) { status = h; });
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+  QApplication::sendEvent(&button, &enter);
+  QObject::disconnect(connection);
+  EXPECT_EQ(status, "A caption button with LEDs");
+  EXPECT_EQ(GetShortHint("plain"), "plain");
+  EXPECT_EQ(GetLongHint("plain"), "plain");
 }
