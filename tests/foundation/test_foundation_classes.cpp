@@ -45,13 +45,6 @@ class FoundationClassesTest : public ::testing::Test {
   VeltorTest::FormFiles FFiles;
 };
 
-TEST_F(FoundationClassesTest, RegistersTheFrameAndTheSmartTimer) {
-  EXPECT_EQ(TFormLoader::RegisteredClass("TRahmen"), &TRahmen::staticMetaObject);
-  EXPECT_EQ(TFormLoader::RegisteredClass("TSmartTimer"), &TSmartTimer::staticMetaObject);
-  EXPECT_TRUE(TFormLoader::IsComponentClass("TSmartTimer"));
-  EXPECT_FALSE(TFormLoader::IsComponentClass("TRahmen"));
-}
-
 TEST_F(FoundationClassesTest, FrameTakesItsRingsAndAStoredButtonState) {
   const auto form = FFiles.LoadBody(R"(
   <widget class="TRahmen" name="Plain">
@@ -122,18 +115,6 @@ TEST_F(FoundationClassesTest, SmartTimerRunsFromAStoredForm) {
   QPointer<TSmartTimer> watch(timer);
   form.reset();
   EXPECT_TRUE(watch.isNull());
-}
-
-TEST_F(FoundationClassesTest, MisspeltTimerModeIsReportedWithItsLine) {
-  const QString text = VeltorTest::FormText(R"(
-  <widget class="TSmartTimer" name="SmartTimer">
-   <property name="TimerMode"><enum>tmTicken</enum></property>
-  </widget>)");
-  const QString path = FFiles.Write("timer.ui", text);
-  EXPECT_FALSE(FFiles.Loader.Load(path));
-  EXPECT_TRUE(FFiles.Loader.ErrorString().startsWith(
-      QString("%1:%2: \"tmTicken\" is not a value of TTimerMode").arg(path).arg(VeltorTest::LineOf(text, "tmTicken"))))
-      << FFiles.Loader.ErrorString().toStdString();
 }
 
 }  // namespace FoundationFormTest
