@@ -5,12 +5,17 @@
 #include "logic/logic_classes.h"
 #include "widgets.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 // The forms live in a static library: their resources must be pulled in.
 static void InitFormResources() { Q_INIT_RESOURCE(forms); }
 
 namespace Tracelo {
+
+// No display name: Qt appends it to every window title on X11, and the
+// windows' own titles already say which program they belong to.
+void SetUpApplication() { QApplication::setApplicationName(QStringLiteral("tracelo")); }
 
 void RegisterTraceloClasses() {
   InitFormResources();

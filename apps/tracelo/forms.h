@@ -15,6 +15,9 @@ class TFormError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Names the program. Call once after the application object exists.
+void SetUpApplication();
+
 // Registers every class the analyzer's forms use. Call once after the
 // application object exists.
 void RegisterTraceloClasses();

@@ -57,8 +57,7 @@ int main(int argc, char** argv) {
   if ((batch || headless) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("tracelo"));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(Tracelo::kProgramTitle));
+  Tracelo::SetUpApplication();
   ConsoleUI console;
   if (batch) Veltor::SetModalUI(&console);
 

@@ -63,12 +63,35 @@ void TTracelo::showEvent(QShowEvent* e) {
 void TTracelo::ShowSplash() {
   if (FSplashShown) return;
   FSplashShown = true;
-  if (FInfoBoxes && !FInfos->isVisible()) Veltor::ModalUI().Exec(FInfos.get());
+  if (FInfoBoxes && !FInfos->isVisible()) ShowInfos();
 }
 
 void TTracelo::closeEvent(QCloseEvent* e) {
-  if (FInfoBoxes) Veltor::ModalUI().Exec(FInfos.get());
+  if (FInfoBoxes) ShowInfos();
   e->accept();
+}
+
+void TTracelo::ShowInfos() {
+  FInfosOpen = true;
+  CentreInfos();
+  Veltor::ModalUI().Exec(FInfos.get());
+  FInfosOpen = false;
+}
+
+void TTracelo::CentreInfos() {
+  QRect box = FInfos->frameGeometry();
+  box.moveCenter(frameGeometry().center());
+  FInfos->move(box.topLeft());
+}
+
+void TTracelo::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  if (FInfosOpen) CentreInfos();
+}
+
+void TTracelo::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  if (FInfosOpen) CentreInfos();
 }
 
 bool TTracelo::HardCopy() {

@@ -57,9 +57,16 @@ class TTracelo : public QWidget {
  protected:
   void showEvent(QShowEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
   void ShowSplash();
+  // The information box, modal and centred on the window; it stays centred
+  // while the window system still places the window (maximising it comes
+  // after the first show).
+  void ShowInfos();
+  void CentreInfos();
 
   Veltor::TLogic* FDisplay = nullptr;
   Veltor::TTextSpin* FTimeBase = nullptr;
@@ -69,6 +76,7 @@ class TTracelo : public QWidget {
   QPrinter FPrinter;
   bool FSplashShown = false;
   bool FInfoBoxes = true;
+  bool FInfosOpen = false;
 };
 
 }  // namespace Tracelo

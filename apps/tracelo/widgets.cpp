@@ -14,7 +14,12 @@ namespace Tracelo {
 // ---------------------------------------------------------------- TRadioGroup
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
-  new QGridLayout(this);
+  // The entries share the room below the title evenly; the style's margins
+  // and spacing would leave two entries under a title less than their
+  // height in the dialogs' small boxes.
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(grid->contentsMargins().left(), 2, grid->contentsMargins().right(), 2);
+  grid->setVerticalSpacing(0);
   connect(&FButtons, &QButtonGroup::idClicked, this, [this] { emit OnClick(this); });
 }
 

@@ -3,6 +3,7 @@
 #include "foundation/panel.h"
 #include "foundation/rahmen.h"
 #include "foundation/speedbutton.h"
+#include "foundation/smarttimer.h"
 #include "host/formloader.h"
 #include "host/label.h"
 
@@ -13,6 +14,7 @@ void RegisterFoundationClasses() {
   TFormLoader::RegisterClass<TLabel>();
   TFormLoader::RegisterClass<TPanel>();
   TFormLoader::RegisterClass<TSpeedButton>();
+  TFormLoader::RegisterClass<TSmartTimer>();
 }
 
 }  // namespace Veltor

@@ -1,5 +1,6 @@
 #pragma once
-// Component state shared by visual controls and non-visual components.
+// Component state shared by visual controls and non-visual components, and
+// the base of property groups.
 
 #include "host/types.h"
 
@@ -33,11 +34,36 @@ class TComponentBase {
   TComponentState FComponentState;
 };
 
-// Non-visual component base.
+// Non-visual component base: timers, ports, files. A stored form creates
+// it, owned by the form, from a <widget> element of its class name (see
+// host/formloader.h).
 class TComponent : public QObject, public TComponentBase {
   Q_OBJECT
  public:
   explicit TComponent(QObject* owner = nullptr) : QObject(owner) {}
+};
+
+// A group of published properties edited inside its owner, such as a time
+// of a timer control. The owner creates the group as its child, keeps it for
+// its whole life and publishes it read-only:
+//
+//   Q_PROPERTY(Veltor::TMyTime* StartTime READ StartTime)
+//
+// The group's fields are its own Q_PROPERTYs. A stored form sets them with
+// dotted names on the owner, <property name="StartTime.Hours">; the whole
+// group is never assigned.
+class TPersistent : public QObject {
+  Q_OBJECT
+ public:
+  explicit TPersistent(QObject* owner) : QObject(owner) {}
+
+  // The owner's state: a group is loading while its owner is. A group may
+  // sit inside another group.
+  TComponentState ComponentState() const {
+    if (const auto* owner = dynamic_cast<const TComponentBase*>(parent())) return owner->ComponentState();
+    if (const auto* group = qobject_cast<const TPersistent*>(parent())) return group->ComponentState();
+    return TComponentState();
+  }
 };
 
 }  // namespace Veltor

@@ -2,11 +2,10 @@
 
 #include "host/color.h"
 #include "host/formloader.h"
+#include "host/formvalues.h"
 
-#include <QColor>
 #include <QHash>
 #include <QLabel>
-#include <QMetaEnum>
 #include <QMetaProperty>
 #include <QUiLoader>
 #include <QVariant>
@@ -36,15 +35,6 @@ const QMetaObject* QtWidgetMetaObject(const QString& className) {
   return meta;
 }
 
-// What the builder does to an <enum> text before looking the key up:
-// everything up to the last scope separator goes ("Veltor::TPanelBevel::bvRaised",
-// "Veltor.bvRaised" and "bvRaised" all name bvRaised).
-QString EnumKey(const QString& text) {
-  qsizetype cut = text.lastIndexOf(QLatin1Char(':'));
-  if (cut < 0) cut = text.lastIndexOf(QLatin1Char('.'));
-  return cut < 0 ? text : text.mid(cut + 1);
-}
-
 // Properties the builder handles itself instead of setting them.
 bool IsBuilderProperty(const QString& className, const QMetaObject* meta, const QString& property) {
   if (property == QLatin1String("buddy")) return meta->inherits(&QLabel::staticMetaObject);
@@ -52,24 +42,12 @@ bool IsBuilderProperty(const QString& className, const QMetaObject* meta, const 
   return false;
 }
 
-struct TStoredValue {
-  QString Kind;  // the value element's name in lower case: "string", "enum", "color", ...
-  QString Text;
-  QStringList Items;
-  qint64 Line = 0;
-};
-
-bool IsTextKind(const QString& kind) {
-  static const QStringList kinds{"string", "cstring", "number", "uint",  "longlong", "ulonglong",
-                                 "double", "float",   "bool",   "enum",  "set"};
-  return kinds.contains(kind);
-}
-
 struct TWidgetInfo {
   QString Class;
   QString Object;
   const QMetaObject* Meta = nullptr;  // nullptr for a class already reported unknown
   bool Library = false;
+  bool Component = false;  // a non-visual component behind a placeholder
 };
 
 class TFormChecker {
@@ -84,16 +62,18 @@ class TFormChecker {
   void OpenWidget();
   void CheckLayout();
   void CheckProperty(const TWidgetInfo& widget);
-  TStoredValue ReadValue();
+  // The property a stored value goes to, or an invalid one when that is
+  // already reported.
+  QMetaProperty Target(const TWidgetInfo& widget, const QString& name, bool dynamic, qint64 line);
   void CheckSyntax(const TStoredValue& value, const QString& where);
-  void CheckEnumValue(const TWidgetInfo& widget, const QMetaProperty& property, const TStoredValue& value,
-                      const QString& where);
-  void CheckConversion(const QMetaProperty& property, const TStoredValue& value, const QString& where);
+  void CheckValue(const TWidgetInfo& widget, const QMetaProperty& property, const TStoredValue& value, bool deferred,
+                  const QString& where);
 
   QXmlStreamReader FReader;
   QString FFileName;
   QStringList FErrors;
   std::vector<TWidgetInfo> FWidgets;  // the <widget> elements open at the reader's position
+  QHash<QString, qint64> FObjectLines;  // the line declaring each object name
 };
 
 QStringList TFormChecker::Run() {
@@ -133,18 +113,38 @@ QStringList TFormChecker::Run() {
 }
 
 void TFormChecker::OpenWidget() {
+  const qint64 line = FReader.lineNumber();
   const QXmlStreamAttributes attributes = FReader.attributes();
   TWidgetInfo info;
   info.Class = attributes.value(QLatin1String("class")).toString();
   info.Object = attributes.value(QLatin1String("name")).toString();
   info.Meta = TFormLoader::RegisteredClass(info.Class);
   info.Library = info.Meta != nullptr;
+  info.Component = TFormLoader::IsComponentClass(info.Class);
   if (!info.Meta && !info.Class.isEmpty()) info.Meta = QtWidgetMetaObject(info.Class);
   if (!info.Meta) {
-    Error(FReader.lineNumber(),
-          QStringLiteral("unknown class \"%1\" (object \"%2\"); library classes must be registered with "
-                         "TFormLoader::RegisterClass")
-              .arg(info.Class, info.Object));
+    Error(line, QStringLiteral("unknown class \"%1\" (object \"%2\"); library classes must be registered with "
+                               "TFormLoader::RegisterClass")
+                    .arg(info.Class, info.Object));
+  }
+  // Stored values and events find their objects by name.
+  if (!info.Object.isEmpty()) {
+    const auto first = FObjectLines.constFind(info.Object);
+    if (first != FObjectLines.cend()) {
+      Error(line, QStringLiteral("object name \"%1\" is used twice (first on line %2)").arg(info.Object).arg(*first));
+    } else {
+      FObjectLines.insert(info.Object, line);
+    }
+  }
+  if (info.Component) {
+    if (FWidgets.empty()) {
+      Error(line, QStringLiteral("non-visual component \"%1\" (%2) cannot be the form itself").arg(info.Object, info.Class));
+    } else if (info.Object.isEmpty()) {
+      Error(line, QStringLiteral("non-visual component of class %1 has no name").arg(info.Class));
+    }
+  }
+  if (!FWidgets.empty() && FWidgets.back().Component) {
+    Error(line, QStringLiteral("non-visual component \"%1\" cannot hold widget \"%2\"").arg(FWidgets.back().Object, info.Object));
   }
   FWidgets.push_back(info);
 }
@@ -154,32 +154,9 @@ void TFormChecker::CheckLayout() {
   if (!QUiLoader().availableLayouts().contains(layoutClass)) {
     Error(FReader.lineNumber(), QStringLiteral("unknown layout class \"%1\"").arg(layoutClass));
   }
-}
-
-TStoredValue TFormChecker::ReadValue() {
-  TStoredValue value;
-  while (FReader.readNextStartElement()) {
-    if (!value.Kind.isEmpty()) {
-      FReader.skipCurrentElement();
-      continue;
-    }
-    value.Kind = FReader.name().toString().toLower();
-    value.Line = FReader.lineNumber();
-    if (value.Kind == QLatin1String("stringlist")) {
-      while (FReader.readNextStartElement()) {
-        if (FReader.name() == QLatin1String("string")) {
-          value.Items << FReader.readElementText();
-        } else {
-          FReader.skipCurrentElement();
-        }
-      }
-    } else if (IsTextKind(value.Kind)) {
-      value.Text = FReader.readElementText(QXmlStreamReader::SkipChildElements);
-    } else {
-      FReader.skipCurrentElement();
-    }
+  if (!FWidgets.empty() && FWidgets.back().Component) {
+    Error(FReader.lineNumber(), QStringLiteral("non-visual component \"%1\" cannot hold a layout").arg(FWidgets.back().Object));
   }
-  return value;
 }
 
 void TFormChecker::CheckProperty(const TWidgetInfo& widget) {
@@ -188,8 +165,8 @@ void TFormChecker::CheckProperty(const TWidgetInfo& widget) {
   const QString name = attributes.value(QLatin1String("name")).toString();
   // Designer marks properties its author added on purpose with stdset="0".
   const bool dynamic = attributes.value(QLatin1String("stdset")) == QLatin1String("0");
-  const TStoredValue value = ReadValue();
-  if (!widget.Meta) return;
+  const TStoredValue value = ReadStoredValue(FReader);
+  if (!widget.Meta || IsDesignerOnlyProperty(widget.Component, name)) return;
 
   const QString where = QStringLiteral("property \"%1\" of \"%2\"").arg(name, widget.Object);
   if (value.Kind.isEmpty()) {
@@ -197,30 +174,48 @@ void TFormChecker::CheckProperty(const TWidgetInfo& widget) {
     return;
   }
   CheckSyntax(value, where);
+  const QMetaProperty property = Target(widget, name, dynamic, line);
+  if (property.isValid()) CheckValue(widget, property, value, IsDeferredProperty(widget.Component, name), where);
+}
+
+QMetaProperty TFormChecker::Target(const TWidgetInfo& widget, const QString& name, bool dynamic, qint64 line) {
+  const QString where = QStringLiteral("property \"%1\" of \"%2\"").arg(name, widget.Object);
+  if (name.contains(QLatin1Char('.'))) {
+    const TPropertyPath path = ResolvePropertyPath(widget.Meta, name);
+    if (!path.Problem.isEmpty()) {
+      Error(line, QStringLiteral("%1 (object \"%2\")").arg(path.Problem, widget.Object));
+      return QMetaProperty();
+    }
+    if (!path.Field.isWritable() || !path.Field.isDesignable()) {
+      Error(line, QStringLiteral("%1 is not a published field of property group %2")
+                      .arg(where, QString::fromLatin1(path.FieldClass->className()).section(QStringLiteral("::"), -1)));
+      return QMetaProperty();
+    }
+    return path.Field;
+  }
 
   const int index = widget.Meta->indexOfProperty(name.toUtf8().constData());
   if (index < 0) {
-    if (dynamic || IsBuilderProperty(widget.Class, widget.Meta, name)) return;
-    Error(line, QStringLiteral("class %1 has no property \"%2\" (object \"%3\")").arg(widget.Class, name, widget.Object));
-    return;
+    if (dynamic && widget.Component) {
+      Error(line, QStringLiteral("non-visual component \"%1\" takes no dynamic property \"%2\"").arg(widget.Object, name));
+    } else if (!dynamic && !IsBuilderProperty(widget.Class, widget.Meta, name)) {
+      Error(line, QStringLiteral("class %1 has no property \"%2\" (object \"%3\")").arg(widget.Class, name, widget.Object));
+    }
+    return QMetaProperty();
   }
   const QMetaProperty property = widget.Meta->property(index);
   if (!property.isWritable()) {
     Error(line, QStringLiteral("%1 is read-only in class %2").arg(where, widget.Class));
-    return;
+    return QMetaProperty();
   }
   // Library classes keep their protected properties non-designable until a
   // descendant publishes them.
   if (widget.Library && !property.isDesignable()) {
     Error(line, QStringLiteral("class %1 does not publish property \"%2\" (object \"%3\")")
                     .arg(widget.Class, name, widget.Object));
-    return;
+    return QMetaProperty();
   }
-  if (property.isEnumType() || value.Kind == QLatin1String("enum") || value.Kind == QLatin1String("set")) {
-    CheckEnumValue(widget, property, value, where);
-  } else if (widget.Library) {
-    CheckConversion(property, value, where);
-  }
+  return property;
 }
 
 // Text the builder would read as 0 or false without complaint.
@@ -245,89 +240,22 @@ void TFormChecker::CheckSyntax(const TStoredValue& value, const QString& where) 
   }
 }
 
-void TFormChecker::CheckEnumValue(const TWidgetInfo& widget, const QMetaProperty& property,
-                                  const TStoredValue& value, const QString& where) {
-  const QMetaEnum enumerator = property.enumerator();
-  if (!property.isEnumType() || !enumerator.isValid()) {
-    Error(value.Line, QStringLiteral("%1 is not an enumeration; <%2> cannot be stored in it").arg(where, value.Kind));
-    return;
-  }
-  const QString enumName = QString::fromLatin1(enumerator.name());
-  if (value.Kind == QLatin1String("enum")) {
-    bool ok = false;
-    enumerator.keyToValue(EnumKey(value.Text.trimmed()).toUtf8().constData(), &ok);
-    if (!ok) Error(value.Line, QStringLiteral("\"%1\" is not a value of %2 (%3)").arg(value.Text, enumName, where));
-  } else if (value.Kind == QLatin1String("set")) {
-    // The builder hands the whole text to keysToValue, which does not strip
-    // scopes the way <enum> values are stripped.
-    bool ok = false;
-    enumerator.keysToValue(value.Text.toUtf8().constData(), &ok);
-    if (ok) return;
-    QString bad = value.Text;
-    for (const QString& part : value.Text.split(QLatin1Char('|'))) {
-      enumerator.keysToValue(part.trimmed().toUtf8().constData(), &ok);
-      if (!ok) {
-        bad = part.trimmed();
-        break;
-      }
-    }
-    Error(value.Line, QStringLiteral("\"%1\" is not a value of %2 (%3)").arg(bad, enumName, where));
-  } else if (value.Kind == QLatin1String("number")) {
-    if (!enumerator.isFlag() && !enumerator.valueToKey(value.Text.trimmed().toInt())) {
-      Error(value.Line, QStringLiteral("%1 is not a value of %2 (%3)").arg(value.Text.trimmed(), enumName, where));
-    }
-  } else if (widget.Library) {
-    Error(value.Line, QStringLiteral("%1 takes an <enum> or <set> value, not <%2>").arg(where, value.Kind));
-  }
-}
-
 // The setter is only called when the builder's value converts to the
-// property's type; otherwise the builder skips it silently.
-void TFormChecker::CheckConversion(const QMetaProperty& property, const TStoredValue& value, const QString& where) {
-  const QMetaType target = property.metaType();
+// property's type, and with -1 for an enumeration key it does not know;
+// otherwise the builder skips it silently. Values the library assigns itself
+// must also be of a kind it reads.
+void TFormChecker::CheckValue(const TWidgetInfo& widget, const QMetaProperty& property, const TStoredValue& value,
+                              bool deferred, const QString& where) {
   const QString& kind = value.Kind;
-  QVariant v;
-  if (kind == QLatin1String("string")) {
-    v = value.Text;
-  } else if (kind == QLatin1String("cstring")) {
-    v = value.Text.toUtf8();
-  } else if (kind == QLatin1String("number")) {
-    v = value.Text.trimmed().toInt();
-  } else if (kind == QLatin1String("uint")) {
-    v = value.Text.trimmed().toUInt();
-  } else if (kind == QLatin1String("longlong")) {
-    v = value.Text.trimmed().toLongLong();
-  } else if (kind == QLatin1String("ulonglong")) {
-    v = value.Text.trimmed().toULongLong();
-  } else if (kind == QLatin1String("double")) {
-    v = value.Text.trimmed().toDouble();
-  } else if (kind == QLatin1String("float")) {
-    v = value.Text.trimmed().toFloat();
-  } else if (kind == QLatin1String("bool")) {
-    v = value.Text.trimmed() == QLatin1String("true");
-  } else if (kind == QLatin1String("stringlist")) {
-    v = value.Items;
-  } else if (kind == QLatin1String("color")) {
-    v = QColor();
-  } else {
-    return;  // rectangles, fonts, palettes and the like: the builder makes the right type itself
-  }
-  if (target == QMetaType::fromType<QVariant>() || v.metaType() == target) return;
-
-  // The text converter cannot fail, so a misspelt colour would arrive as black.
-  if (target == QMetaType::fromType<TColor>() && kind == QLatin1String("string")) {
-    TColor color;
-    if (!TColor::FromString(value.Text, &color)) {
-      Error(value.Line, QStringLiteral("\"%1\" is not a colour (%2)").arg(value.Text, where));
-    }
-    return;
-  }
-  if (!v.convert(target)) {
-    const QString shown = kind == QLatin1String("stringlist") ? value.Items.join(QLatin1Char(','))
-                          : kind == QLatin1String("color")    ? QStringLiteral("<color>")
-                                                              : value.Text;
-    Error(value.Line, QStringLiteral("\"%1\" (<%2>) cannot be stored in %3 of type %4")
-                          .arg(shown, kind, where, QString::fromLatin1(target.name())));
+  const bool enumKind = kind == QLatin1String("enum") || kind == QLatin1String("set");
+  // Qt's widgets convert other kinds (a key as <string>) themselves.
+  if (!widget.Library && !enumKind && !(property.isEnumType() && kind == QLatin1String("number"))) return;
+  QString problem;
+  const QVariant v = StoredVariant(value, property, where, &problem);
+  if (!problem.isEmpty()) {
+    Error(value.Line, problem);
+  } else if (deferred && !v.isValid()) {
+    Error(value.Line, QStringLiteral("<%1> values cannot be stored in %2").arg(kind, where));
   }
 }
 

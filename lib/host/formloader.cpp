@@ -3,6 +3,7 @@
 #include "host/color.h"
 #include "host/component.h"
 #include "host/formcheck.h"
+#include "host/formvalues.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -23,7 +24,8 @@ namespace {
 
 struct TRegisteredClass {
   const QMetaObject* Meta = nullptr;
-  TFormLoader::TFactory Create;
+  TFormLoader::TFactory Create;                    // controls
+  TFormLoader::TComponentFactory CreateComponent;  // non-visual components
 };
 
 QHash<QString, TRegisteredClass>& Registry() {
@@ -39,16 +41,14 @@ QString PlainClassName(const QString& name) {
 
 // Qt's form builder with library classes added. It puts every library
 // component into the loading state as it creates it and remembers the
-// components in creation order for EndLoading.
+// components in creation order for EndLoading, and by name for the values
+// the loader assigns itself.
 class TFormBuilder : public QUiLoader {
  public:
   QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override {
     const auto it = Registry().constFind(PlainClassName(className));
-    if (it == Registry().cend()) {
-      QWidget* widget = QUiLoader::createWidget(className, parent, name);
-      if (widget) FCreated.emplace_back(widget);
-      return widget;
-    }
+    if (it == Registry().cend()) return Created(QUiLoader::createWidget(className, parent, name), name);
+    if (it->CreateComponent) return CreateComponent(*it, parent, name);
     QWidget* widget = it->Create(parent);
     if (!widget) {
       FFailed << name;
@@ -56,13 +56,15 @@ class TFormBuilder : public QUiLoader {
     }
     widget->setObjectName(name);
     if (auto* component = dynamic_cast<TComponentBase*>(widget)) component->BeginLoading();
-    FCreated.emplace_back(widget);
-    return widget;
+    return Created(widget, name);
   }
 
+  // The object the form declares under name, or nullptr.
+  QObject* Object(const QString& name) const { return FByName.value(name).data(); }
+
   void EndLoading() {
-    for (const QPointer<QWidget>& widget : FCreated) {
-      if (auto* component = dynamic_cast<TComponentBase*>(widget.data())) component->EndLoading();
+    for (const QPointer<QObject>& object : FCreated) {
+      if (auto* component = dynamic_cast<TComponentBase*>(object.data())) component->EndLoading();
     }
     FCreated.clear();
   }
@@ -78,8 +80,49 @@ class TFormBuilder : public QUiLoader {
   // them out of the form.
   const QStringList& Failed() const { return FFailed; }
 
+  // The builder names every widget it makes after the element; a
+  // placeholder gives its name back, so the name finds the component only.
+  void UnnamePlaceholders() {
+    for (const QPointer<QWidget>& placeholder : FPlaceholders) {
+      if (placeholder) placeholder->setObjectName(QString());
+    }
+  }
+
  private:
-  std::vector<QPointer<QWidget>> FCreated;
+  QWidget* Created(QWidget* widget, const QString& name) {
+    if (!widget) return nullptr;
+    if (!FRoot) FRoot = widget;
+    Remember(widget, name);
+    return widget;
+  }
+  void Remember(QObject* object, const QString& name) {
+    FCreated.emplace_back(object);
+    if (!name.isEmpty()) FByName.insert(name, object);
+  }
+
+  // The component belongs to the form; the builder gets a placeholder that
+  // takes no room, not even in a layout.
+  QWidget* CreateComponent(const TRegisteredClass& entry, QWidget* parent, const QString& name) {
+    TComponent* component = FRoot ? entry.CreateComponent(FRoot) : nullptr;
+    if (!component) {
+      FFailed << name;
+      return nullptr;
+    }
+    component->setObjectName(name);
+    component->BeginLoading();
+    Remember(component, name);
+    auto* placeholder = new QWidget(parent);
+    placeholder->setFixedSize(0, 0);
+    placeholder->hide();
+    FCreated.emplace_back(placeholder);
+    FPlaceholders.emplace_back(placeholder);
+    return placeholder;
+  }
+
+  QWidget* FRoot = nullptr;
+  std::vector<QPointer<QWidget>> FPlaceholders;
+  std::vector<QPointer<QObject>> FCreated;
+  QHash<QString, QPointer<QObject>> FByName;
   QStringList FFailed;
 };
 
@@ -94,18 +137,31 @@ enum class TSlotMatch { NoObject, NoSignal, WrongArguments, Connected };
 
 }  // namespace
 
-void TFormLoader::RegisterClass(const QMetaObject& metaObject, TFactory factory, const QString& name) {
-  const QString key = PlainClassName(name.isEmpty() ? QString::fromLatin1(metaObject.className()) : name);
+namespace {
+
+void Register(const QString& name, TRegisteredClass entry) {
+  const QString key = PlainClassName(name.isEmpty() ? QString::fromLatin1(entry.Meta->className()) : name);
   const auto it = Registry().constFind(key);
   if (it != Registry().cend()) {
-    if (it->Meta != &metaObject) {
+    if (it->Meta != entry.Meta) {
       qWarning().noquote() << QStringLiteral("TFormLoader: \"%1\" is already registered for %2; %3 is not registered")
                                   .arg(key, QString::fromLatin1(it->Meta->className()),
-                                       QString::fromLatin1(metaObject.className()));
+                                       QString::fromLatin1(entry.Meta->className()));
     }
     return;
   }
-  Registry().insert(key, TRegisteredClass{&metaObject, std::move(factory)});
+  Registry().insert(key, std::move(entry));
+}
+
+}  // namespace
+
+void TFormLoader::RegisterClass(const QMetaObject& metaObject, TFactory factory, const QString& name) {
+  Register(name, TRegisteredClass{&metaObject, std::move(factory), nullptr});
+}
+
+void TFormLoader::RegisterComponentClass(const QMetaObject& metaObject, TComponentFactory factory,
+                                         const QString& name) {
+  Register(name, TRegisteredClass{&metaObject, nullptr, std::move(factory)});
 }
 
 const QMetaObject* TFormLoader::RegisteredClass(const QString& name) {
@@ -119,6 +175,18 @@ QStringList TFormLoader::RegisteredClasses() {
   return names;
 }
 
+bool TFormLoader::IsComponentClass(const QString& name) {
+  const auto it = Registry().constFind(PlainClassName(name));
+  return it != Registry().cend() && it->CreateComponent;
+}
+
+QObject* TFormLoader::CreateObject(const QString& name, QWidget* parent) {
+  const auto it = Registry().constFind(PlainClassName(name));
+  if (it == Registry().cend()) return nullptr;
+  if (it->CreateComponent) return it->CreateComponent(parent);
+  return it->Create(parent);
+}
+
 std::unique_ptr<QWidget> TFormLoader::Load(const QString& path, QWidget* parentWidget, QObject* receiver) {
   FErrorString.clear();
   RegisterColorType();
@@ -129,16 +197,17 @@ std::unique_ptr<QWidget> TFormLoader::Load(const QString& path, QWidget* parentW
                        .arg(path, file.exists() ? file.errorString() : QStringLiteral("no such file"));
     return nullptr;
   }
-  QByteArray ui = file.readAll();
+  const QByteArray ui = file.readAll();
   const QStringList problems = CheckForm(ui, path);
   if (!problems.isEmpty()) {
     FErrorString = problems.join(QLatin1Char('\n'));
     return nullptr;
   }
 
+  TSplitForm split = SplitDeferredValues(ui);
   TFormBuilder builder;
   builder.setWorkingDirectory(QFileInfo(path).absoluteDir());
-  QBuffer buffer(&ui);
+  QBuffer buffer(&split.Ui);
   buffer.open(QIODevice::ReadOnly);
   std::unique_ptr<QWidget> form(builder.load(&buffer, parentWidget));
   if (!form || !builder.Failed().isEmpty()) {
@@ -151,6 +220,23 @@ std::unique_ptr<QWidget> TFormLoader::Load(const QString& path, QWidget* parentW
       FErrorString = QStringLiteral("%1:%2: object \"%3\" could not be created")
                          .arg(path).arg(DeclarationLine(ui, name)).arg(name);
     }
+    return nullptr;
+  }
+  builder.UnnamePlaceholders();
+  // Still loading: the values the builder could not set go through the
+  // setters now.
+  QStringList failures;
+  for (const TDeferredValue& value : split.Values) {
+    QObject* object = builder.Object(value.Object);
+    QString problem = QStringLiteral("object \"%1\" was not built").arg(value.Object);
+    if (!object || !AssignStoredValue(object, value.Property, value.Value, &problem)) {
+      failures << QStringLiteral("%1:%2: %3").arg(path).arg(value.Value.Line).arg(problem);
+    }
+  }
+  if (!failures.isEmpty()) {
+    form.reset();
+    builder.DiscardCreated();
+    FErrorString = failures.join(QLatin1Char('\n'));
     return nullptr;
   }
   // Events first, so a component's Loaded() already sees its handlers.

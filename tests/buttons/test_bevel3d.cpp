@@ -1,7 +1,6 @@
 #include "buttons/bevel3d.h"
 
 #include "foundation/tickregistry.h"
-#include "pixels.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +11,8 @@
 #include <algorithm>
 
 using namespace Veltor;
-using ButtonTest::CountColour;
-using ButtonTest::CountOther;
+using VeltorTest::CountColour;
+using VeltorTest::CountOther;
 using VeltorTest::PixelAt;
 
 namespace {

@@ -3,10 +3,9 @@
 #include "buttons/textspin.h"
 #include "host/formloader.h"
 
-#include <gtest/gtest.h>
+#include "formtest.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 using namespace Veltor;
 
@@ -17,14 +16,8 @@ TEST(ButtonClasses, RegisteringBringsTheFoundationClasses) {
 
 TEST(ButtonClasses, StoredFormBuildsEachButtonClass) {
   RegisterButtonClasses();
-  QTemporaryDir dir;
-  const QString path = dir.filePath("buttons.ui");
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(R"(<?xml version="1.0" encoding="UTF-8"?>
-<ui version="4.0">
- <class>Form</class>
- <widget class="QWidget" name="Form">
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
   <widget class="TBevel3D" name="Zeitbasis">
    <property name="geometry"><rect><x>0</x><y>0</y><width>120</width><height>30</height></rect></property>
    <property name="Caption"><string>Zeitbasis</string></property>
@@ -49,15 +42,8 @@ TEST(ButtonClasses, StoredFormBuildsEachButtonClass) {
   <widget class="TSerieSpin" name="Range">
    <property name="ColTxtBack"><string>clBlack</string></property>
    <property name="Position"><number>1</number></property>
-  </widget>
- </widget>
-</ui>
-)");
-  file.close();
-
-  TFormLoader loader;
-  const auto form = loader.Load(path);
-  ASSERT_TRUE(form) << loader.ErrorString().toStdString();
+  </widget>)");
+  ASSERT_TRUE(form);
 
   auto* caption = form->findChild<TBevel3D*>("Zeitbasis");
   ASSERT_TRUE(caption);

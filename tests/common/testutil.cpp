@@ -38,6 +38,18 @@ Veltor::TColor PixelAt(const QImage& img, int x, int y) {
   return Veltor::TColor::FromRGB(qRed(p), qGreen(p), qBlue(p));
 }
 
+int CountOther(const QImage& img, const Veltor::TRect& r, Veltor::TColor background) {
+  int n = 0;
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    for (int x = r.Left; x < r.Right; ++x) n += PixelAt(img, x, y) != background;
+  }
+  return n;
+}
+
+int CountColour(const QImage& img, const Veltor::TRect& r, Veltor::TColor colour) {
+  return r.Width() * r.Height() - CountOther(img, r, colour);
+}
+
 ScriptedModalUI::ScriptedModalUI() { Veltor::SetModalUI(this); }
 
 ScriptedModalUI::~ScriptedModalUI() { Veltor::SetModalUI(nullptr); }

@@ -3,6 +3,7 @@
 
 #include "host/color.h"
 #include "host/modalui.h"
+#include "host/types.h"
 
 #include <QImage>
 #include <QString>
@@ -27,6 +28,11 @@ QString ImageDifference(const QImage& a, const QImage& b);
 
 // The colour of one pixel of an RGB32 image, as a library colour.
 Veltor::TColor PixelAt(const QImage& img, int x, int y);
+
+// Pixels inside r that differ from background.
+int CountOther(const QImage& img, const Veltor::TRect& r, Veltor::TColor background);
+// Pixels inside r of exactly this colour.
+int CountColour(const QImage& img, const Veltor::TRect& r, Veltor::TColor colour);
 
 // Answers every modal question from a script and records what was asked.
 // Installs itself for its lifetime.

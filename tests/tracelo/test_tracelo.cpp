@@ -1,6 +1,7 @@
 #include "bufferfill.h"
 #include "buttons/textspin.h"
 #include "forms.h"
+#include "infos.h"
 #include "logic/logic.h"
 #include "setup.h"
 #include "tracelo.h"
@@ -15,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -240,4 +242,64 @@ TEST(Tracelo, BufferFillReadsRawFilesAndSampleFiles) {
   EXPECT_EQ(p.main->windowTitle(), QStringLiteral("Corvane Logic Analyzer Demo [capture.trc]"));
   p.Child<QPushButton>(fill, "RandomBtn")->click();
   EXPECT_EQ(p.main->windowTitle(), QStringLiteral("Corvane Logic Analyzer Demo [random]"));
+}
+
+// Qt on X11 appends the application's display name to every window title
+// when one is set; the titles already name the program, so none is set.
+TEST(Tracelo, WindowTitlesNameTheProgramOnce) {
+  Tracelo::SetUpApplication();
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+  Program p;
+  p.main->SetSource(QStringLiteral("sample.trc"));
+  EXPECT_EQ(p.main->windowTitle().count(QString::fromLatin1(Tracelo::kProgramTitle)), 1);
+}
+
+// The start-up box comes centred on the main window, and stays so while the
+// window system still moves and maximises the window under it.
+TEST(Tracelo, StartUpBoxIsCentredOnTheMainWindow) {
+  VeltorTest::ScriptedModalUI ui;
+  Tracelo::RegisterTraceloClasses();
+  TTracelo main;
+  main.setGeometry(200, 150, 700, 500);
+  QPoint atOpen, afterResizing, afterMoving;
+  ui.OnExec = [&](QDialog* box) {
+    atOpen = box->frameGeometry().center();
+    main.resize(1000, 700);
+    QTest::qWait(20);
+    afterResizing = box->frameGeometry().center();
+    main.move(0, 0);
+    QTest::qWait(20);
+    afterMoving = box->frameGeometry().center();
+    return 0;
+  };
+  main.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+  QTRY_COMPARE(ui.Executed.size(), 1);
+  EXPECT_EQ(ui.Executed.first(), static_cast<QDialog*>(main.Infos()));
+  // Centres round to a whole pixel, either way.
+  const auto near = [](QPoint a, QPoint b) { return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1; };
+  EXPECT_TRUE(near(atOpen, QPoint(550, 400))) << atOpen.x() << ',' << atOpen.y();
+  EXPECT_TRUE(near(afterResizing, QPoint(700, 500))) << afterResizing.x() << ',' << afterResizing.y();
+  EXPECT_TRUE(near(afterMoving, QPoint(500, 350))) << afterMoving.x() << ',' << afterMoving.y();
+  // Once closed, it stays where it is.
+  main.setGeometry(100, 100, 400, 300);
+  QTest::qWait(20);
+  EXPECT_TRUE(near(main.Infos()->frameGeometry().center(), QPoint(500, 350)));
+}
+
+// Two entries under a title in the dialog's small boxes: each gets the
+// height its text needs, or its descenders are cut off.
+TEST(Tracelo, RadioGroupEntriesGetTheirFullHeight) {
+  Program p;
+  Tracelo::TSetup* setup = p.main->Setup();
+  setup->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(setup));
+  for (const char* group : {"FarbWahl", "PrSelect", "PrZoom"}) {
+    for (QRadioButton* entry : p.Child<Tracelo::TRadioGroup>(setup, group)->findChildren<QRadioButton*>()) {
+      SCOPED_TRACE(entry->text().toStdString());
+      EXPECT_GE(entry->height(), entry->sizeHint().height());
+      EXPECT_TRUE(entry->parentWidget()->rect().contains(entry->geometry()));
+    }
+  }
+  setup->reject();
 }
