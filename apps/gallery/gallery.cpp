@@ -59,6 +59,9 @@ std::vector<TTile> MakeTiles() {
       tile.Picture = ComponentPicture();
     } else {
       auto* widget = static_cast<QWidget*>(object);
+      // As a form designer does, a new control shows its name as its caption.
+      const int caption = widget->metaObject()->indexOfProperty("Caption");
+      if (caption >= 0 && widget->property("Caption").toString().isEmpty()) widget->setProperty("Caption", name);
       if (widget->size().isEmpty()) widget->resize(kFallbackSize);
       // Side by side, so no control covers another.
       widget->move(x, 0);
