@@ -1,5 +1,6 @@
 #pragma once
-// Enumerations shared by the caption buttons and the spinners.
+// Enumerations shared by the caption buttons, the spinners and the LED
+// buttons and checks.
 
 #include <QObject>
 
@@ -11,11 +12,49 @@ Q_NAMESPACE
 enum TTextStyle { ttCenter, ttLeft, ttRight };
 Q_ENUM_NS(TTextStyle)
 
+// Outline of an LED.
+enum TLedShape { ledCircle, ledRectangle };
+Q_ENUM_NS(TLedShape)
+
+// Caption of an LED button: none, in a box under the LED, or inside the LED.
+enum TCaptType { ctNone, ctBevel, ctLed };
+Q_ENUM_NS(TCaptType)
+
+// Behaviour of an LED check: a lamp only, a push button, a check box, or one
+// radio button of a group.
+enum TCheckMode { lcNone, lcButton, lcCheckBox, lcRadioBtn };
+Q_ENUM_NS(TCheckMode)
+
+// Side of the LED on which a caption stands.
+enum TOrientType { orTop, orBottom, orLeft, orRight };
+Q_ENUM_NS(TOrientType)
+
 }  // namespace ButtonEnums
 
 using ButtonEnums::TTextStyle;
 using ButtonEnums::ttCenter;
 using ButtonEnums::ttLeft;
 using ButtonEnums::ttRight;
+
+using ButtonEnums::TLedShape;
+using ButtonEnums::ledCircle;
+using ButtonEnums::ledRectangle;
+
+using ButtonEnums::TCaptType;
+using ButtonEnums::ctNone;
+using ButtonEnums::ctBevel;
+using ButtonEnums::ctLed;
+
+using ButtonEnums::TCheckMode;
+using ButtonEnums::lcNone;
+using ButtonEnums::lcButton;
+using ButtonEnums::lcCheckBox;
+using ButtonEnums::lcRadioBtn;
+
+using ButtonEnums::TOrientType;
+using ButtonEnums::orTop;
+using ButtonEnums::orBottom;
+using ButtonEnums::orLeft;
+using ButtonEnums::orRight;
 
 }  // namespace Veltor
