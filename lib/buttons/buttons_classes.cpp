@@ -1,6 +1,7 @@
 #include "buttons/buttons_classes.h"
 
 #include "buttons/bevel3d.h"
+#include "buttons/ledbutton.h"
 #include "buttons/textspin.h"
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
@@ -12,6 +13,7 @@ void RegisterButtonClasses() {
   TFormLoader::RegisterClass<TBevel3D>();
   TFormLoader::RegisterClass<TTextSpin>();
   TFormLoader::RegisterClass<TSerieSpin>();
+  TFormLoader::RegisterClass<TLedButton>();
 }
 
 }  // namespace Veltor
