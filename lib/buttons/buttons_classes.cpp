@@ -2,6 +2,7 @@
 
 #include "buttons/bevel3d.h"
 #include "buttons/ledbutton.h"
+#include "buttons/ledcheck.h"
 #include "buttons/textspin.h"
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
@@ -14,6 +15,7 @@ void RegisterButtonClasses() {
   TFormLoader::RegisterClass<TTextSpin>();
   TFormLoader::RegisterClass<TSerieSpin>();
   TFormLoader::RegisterClass<TLedButton>();
+  TFormLoader::RegisterClass<TLedCheck>();
 }
 
 }  // namespace Veltor
