@@ -14,6 +14,7 @@
 #include "foundation/foundation_classes.h"
 #include "logic/logic_classes.h"
 #include "potis/potis_classes.h"
+#include "system/system_classes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
   Veltor::RegisterLogicClasses();
   Veltor::RegisterButtonClasses();
   Veltor::RegisterPotiClasses();
+  Veltor::RegisterSystemClasses();
 
   const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles();
   const QImage sheet = Gallery::ContactSheet(tiles);

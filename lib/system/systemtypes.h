@@ -1,0 +1,49 @@
+#pragma once
+// Enumerations of the device and system components.
+
+#include <QObject>
+
+namespace Veltor {
+namespace SystemEnums {
+Q_NAMESPACE
+
+// Parity bit of a serial line.
+enum TComParity { cpNone, cpOdd, cpEven, cpMark, cpSpace };
+Q_ENUM_NS(TComParity)
+
+// Stop bits of a serial line; one and a half only with five data bits.
+enum TComStopBits { csOne, csOneHalf, csTwo };
+Q_ENUM_NS(TComStopBits)
+
+// Bits of the line error mask TComPort::PortErrors returns.
+enum TComError {
+  ceRxOver = 0x0001,   // the input buffer overflowed
+  ceOverrun = 0x0002,  // the receiver lost a character
+  ceRxParity = 0x0004,
+  ceFrame = 0x0008,
+  ceBreak = 0x0010,
+  ceTxFull = 0x0100,  // a character was refused: the transmit queue was full
+};
+Q_ENUM_NS(TComError)
+
+}  // namespace SystemEnums
+
+using SystemEnums::TComError;
+using SystemEnums::ceBreak;
+using SystemEnums::ceFrame;
+using SystemEnums::ceOverrun;
+using SystemEnums::ceRxOver;
+using SystemEnums::ceRxParity;
+using SystemEnums::ceTxFull;
+using SystemEnums::TComParity;
+using SystemEnums::cpEven;
+using SystemEnums::cpMark;
+using SystemEnums::cpNone;
+using SystemEnums::cpOdd;
+using SystemEnums::cpSpace;
+using SystemEnums::TComStopBits;
+using SystemEnums::csOne;
+using SystemEnums::csOneHalf;
+using SystemEnums::csTwo;
+
+}  // namespace Veltor
