@@ -1,0 +1,14 @@
+#include "segments/segments_classes.h"
+
+#include "buttons/buttons_classes.h"
+#include "host/formloader.h"
+#include "segments/disp7seg.h"
+
+namespace Veltor {
+
+void RegisterSegmentClasses() {
+  RegisterButtonClasses();
+  TFormLoader::RegisterClass<TDisp7Seg>();
+}
+
+}  // namespace Veltor
