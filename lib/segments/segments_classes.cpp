@@ -2,6 +2,7 @@
 
 #include "buttons/buttons_classes.h"
 #include "host/formloader.h"
+#include "segments/ctrltimer.h"
 #include "segments/disp7seg.h"
 #include "segments/spin7seg.h"
 
@@ -11,6 +12,7 @@ void RegisterSegmentClasses() {
   RegisterButtonClasses();
   TFormLoader::RegisterClass<TDisp7Seg>();
   TFormLoader::RegisterClass<TSpin7Seg>();
+  TFormLoader::RegisterClass<TCtrlTimer>();
 }
 
 }  // namespace Veltor
