@@ -133,6 +133,7 @@ void TDisp7Seg::BlinkTick() {
   for (int i = 0; i < 2; ++i) {
     if (FLedBlink[i]) DrawLed(i, BlinkLit(BlinkState(), FLedOn[i]));
   }
+  if (FLedBlink[0] || FLedBlink[1]) Update();
 }
 
 void TDisp7Seg::DrawUnitText() {

@@ -54,7 +54,9 @@ class TDisp7Seg : public TRahmen {
   Q_PROPERTY(int ValueInt READ ValueInt WRITE SetValueInt)
   Q_PROPERTY(double ValueFloat READ ValueFloat WRITE SetValueFloat)
   Q_PROPERTY(QString ValueStr READ ValueStr WRITE SetValueStr)
-  Q_PROPERTY(QChar ValueChar READ ValueChar WRITE SetValueChar)
+  // A string in stored forms, which have no character type; its first
+  // character counts, an empty one is a blank.
+  Q_PROPERTY(QString ValueChar READ ValueCharText WRITE SetValueCharText)
 
  public:
   static constexpr int MaxCells = 8;
@@ -99,6 +101,8 @@ class TDisp7Seg : public TRahmen {
   void SetValueStr(const QString& v);
   QChar ValueChar() const { return FValueChar; }
   void SetValueChar(QChar v);
+  QString ValueCharText() const { return QString(ValueChar()); }
+  void SetValueCharText(const QString& v) { SetValueChar(v.isEmpty() ? QChar(u' ') : v[0]); }
 
   // Geometry of the last paint.
   const TDisp7SegLayout& Geometry() const { return FLayout; }

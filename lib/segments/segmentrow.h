@@ -5,6 +5,7 @@
 // and a cell that already shows the character costs nothing.
 
 #include "foundation/digit.h"
+#include "foundation/frame.h"
 #include "host/canvas.h"
 
 #include <QImage>
@@ -24,6 +25,10 @@ struct TCellChar {
 // that character's cell; a point first or after another point is a cell of
 // its own.
 std::vector<TCellChar> SplitCells(const QString& text);
+
+// What a frame paint of a control of the given size leaves inside, worked
+// out on a scratch bitmap: mouse code needs the layout before a first paint.
+TRect FrameInside(const TFrameLook& look, int width, int height);
 
 class TSegmentRow {
  public:
@@ -70,15 +75,5 @@ class TSegmentRow {
   std::vector<TShown> FShown;
   std::vector<TPicture> FPictures;  // most recently used last
 };
-
-}  // namespace Veltor
-
-#include "foundation/frame.h"
-
-namespace Veltor {
-
-// What a frame paint of a control of the given size leaves inside, worked
-// out on a scratch bitmap: mouse code needs the layout before a first paint.
-TRect FrameInside(const TFrameLook& look, int width, int height);
 
 }  // namespace Veltor

@@ -46,7 +46,9 @@ class TSpin7Seg : public TRahmen {
   Q_PROPERTY(Veltor::SegmentEnums::TDispType DispTyp READ DispTyp WRITE SetDispTyp)
   Q_PROPERTY(Veltor::SegmentEnums::TmShapeType Shape READ Shape WRITE SetShape)
   Q_PROPERTY(Veltor::TColor ColSegm READ ColSegm WRITE SetColSegm)
-  Q_PROPERTY(QChar ValueChar READ ValueChar WRITE SetValueChar)
+  // A string in stored forms, which have no character type; its first
+  // character counts, an empty one is a blank.
+  Q_PROPERTY(QString ValueChar READ ValueCharText WRITE SetValueCharText)
   Q_PROPERTY(int ValueInt READ ValueInt WRITE SetValueInt)
   Q_PROPERTY(int RepSpeed READ RepSpeed WRITE SetRepSpeed)
   Q_PROPERTY(bool Limiter READ Limiter WRITE SetLimiter)
@@ -63,6 +65,8 @@ class TSpin7Seg : public TRahmen {
   void SetColSegm(TColor v) { Assign(FColSegm, v); }
   QChar ValueChar() const { return FWheel.Char; }
   void SetValueChar(QChar v);
+  QString ValueCharText() const { return QString(ValueChar()); }
+  void SetValueCharText(const QString& v) { SetValueChar(v.isEmpty() ? QChar(u' ') : v[0]); }
   int ValueInt() const { return FWheel.Int; }
   void SetValueInt(int v);
   // Auto-repeat period in ms while a button is held; below 50, no repeat.

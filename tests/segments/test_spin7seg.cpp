@@ -1,6 +1,8 @@
 #include "segments/spin7seg.h"
 
+#include "formtest.h"
 #include "foundation/tickregistry.h"
+#include "segments/segments_classes.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +151,20 @@ TEST(Spin7Seg, WheelStepsLikeAClick) {
   QApplication::sendEvent(&s, &back);
   EXPECT_EQ(s.ValueInt(), 8);
   EXPECT_EQ(changed.count(), 3);
+}
+
+// A stored character goes through the type's rules like one set in code.
+TEST(Spin7Seg, StoredCharacterFollowsTheType) {
+  RegisterSegmentClasses();
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
+  <widget class="TSpin7Seg" name="Wheel1">
+   <property name="DispTyp"><enum>hexa</enum></property>
+   <property name="ValueChar"><string>b</string></property>
+  </widget>)");
+  ASSERT_TRUE(form);
+  auto* s = form->findChild<TSpin7Seg*>(QStringLiteral("Wheel1"));
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->ValueChar(), QChar(u'B'));
+  EXPECT_EQ(s->ValueInt(), 11);
 }
