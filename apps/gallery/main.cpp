@@ -15,6 +15,7 @@
 #include "logic/logic_classes.h"
 #include "potis/potis_classes.h"
 #include "system/system_classes.h"
+#include "segments/segments_classes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   Veltor::RegisterButtonClasses();
   Veltor::RegisterPotiClasses();
   Veltor::RegisterSystemClasses();
+  Veltor::RegisterSegmentClasses();
 
   const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles();
   const QImage sheet = Gallery::ContactSheet(tiles);
