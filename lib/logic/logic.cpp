@@ -199,9 +199,8 @@ void TLogic::Redraw() {
     PaintDiagramBackground(c, FLayout, FColours);
     PaintTriggerBar(c, FModel, FColours, FLayout);
     const TRect& d = FLayout.Data;
-    // The lines start on the outline's column at the right and leave out the
-    // left edge.
-    PaintBaseLines(c, Geometry(), FLayout, FColours.Grid, TRect(d.Left + 1, d.Top, d.Right + 1, d.Bottom + 1));
+    // The lines start on the outline's column at the right.
+    PaintBaseLines(c, Geometry(), FLayout, FColours.Grid, TRect(d.Left, d.Top, d.Right + 1, d.Bottom + 1));
     DrawTraces(c, Geometry(), Samples(), FColours.Curve);
   }
   FPointerX = -1;

@@ -235,10 +235,12 @@ void PaintBaseLines(TCanvas& c, const TDiagramGeometry& g, const TLogicLayout& l
   // Gaps left transparent.
   c.Brush.Style = bsClear;
   // All of every line needs no clip.
-  const bool clip = columns.Left > l.Data.Left + 1 || columns.Right <= l.Data.Right;
+  const bool clip = columns.Left > l.Data.Left || columns.Right <= l.Data.Right;
   if (clip) c.SetClipRect(columns);
-  // Starting at the right edge keeps the dots where a full redraw puts them.
-  const int end = columns.Left - 1;
+  // Starting at the right edge keeps the dots where a full redraw puts them;
+  // the walk ends just left of the columns (or at the left edge, which the
+  // line leaves out).
+  const int end = std::max(l.Data.Left, columns.Left - 1);
   for (int row = 0; row < g.Rows(); ++row) {
     c.MoveTo(l.Data.Right, g.Base(row));
     c.LineTo(end, g.Base(row));
@@ -252,11 +254,13 @@ void PaintStepBack(TCanvas& c, const TLogicModel& m, const TLogicColours& colour
   c.ScrollRect(l.Data, shift, 0);
 
   // The new first sample comes in on the left with the edge into the old
-  // first one.
+  // first one. The old first column moved in with the picture without its
+  // base line dots (a full redraw leaves the left edge without them): they
+  // are drawn into it too.
   const int left = l.Data.Left;
   const int first = m.DispStartPos() - 1;
-  const TRect strip(left, l.Data.Top, left + shift, l.Data.Bottom);
-  PaintStripBackground(c, g, colours, l, strip, strip);
+  PaintStripBackground(c, g, colours, l, TRect(left, l.Data.Top, left + shift, l.Data.Bottom),
+                       TRect(left, l.Data.Top, left + shift + 1, l.Data.Bottom));
   c.SetClipRect(l.Data);
   c.Pen = TPen();
   c.Pen.Color = colours.Curve;
@@ -264,6 +268,8 @@ void PaintStepBack(TCanvas& c, const TLogicModel& m, const TLogicColours& colour
     c.MoveTo(left, level(row, first));
     c.LineTo(left + shift, level(row, first));
     c.LineTo(left + shift, level(row, first + 1));
+    // The old first sample's level where a dot may just have covered it.
+    c.LineTo(left + shift + 1, level(row, first + 1));
   }
   c.ClearClip();
 

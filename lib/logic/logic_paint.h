@@ -43,9 +43,10 @@ void PaintPositionBar(TCanvas& canvas, const TLogicModel& m, const TLogicLayout&
 void PaintChannelNames(TCanvas& canvas, const TLogicModel& m, const TLogicLayout& l, TColor background);
 void PaintDiagramBackground(TCanvas& canvas, const TLogicLayout& l, const TLogicColours& colours);
 void PaintTriggerBar(TCanvas& canvas, const TLogicModel& m, const TLogicColours& colours, const TLogicLayout& l);
-// The dotted base lines from the data area's right edge leftwards to just
-// left of `columns` (the dots counted from the right edge), touching only
-// the pixel columns in `columns`.
+// The dotted base lines as a full redraw draws them: from the data area's
+// right edge leftwards (the dots counted from there), the left edge column
+// left out. Only the pixel columns in `columns` are touched, so that a scroll
+// strip gets exactly the pixels a full redraw would give it.
 void PaintBaseLines(TCanvas& canvas, const TDiagramGeometry& g, const TLogicLayout& l, TColor grid, const TRect& columns);
 // One sample back or forward: the picture moves by `shift` pixels and the
 // strip that comes in is drawn as a full redraw of the view one sample on

@@ -207,17 +207,23 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
   w.l->SetPointerEnable(false);
   w.l->SetMarkerEnable(false);
   w.l->SetTriggerPos(-10);
-  w.l->SetColGrid(w.l->ColDisplay());  // dot phases move with the picture
-  // A whole number of pixels per sample, so the steps carry no fraction.
+  // A whole number of pixels per sample that is also a whole number of the
+  // base lines' dot periods (3 on, 3 off), so the shifted picture keeps its
+  // dots where a full redraw puts them; and dots in the columns at the left
+  // edge of the strip, so a strip that gets them wrong shows.
+  constexpr int kDotPeriod = 6;
   int span = 0;
-  for (int grow = 0; grow < 12 && span == 0; ++grow) {
+  for (int grow = 0; grow < 120 && span == 0; ++grow) {
     w.l->resize(w.l->Width() + (grow > 0), w.l->Height());
     w.l->PaintNow();
+    const int width = w.l->DataWidth();
+    if ((width + 1) % kDotPeriod >= 3) continue;
     for (int s = 60; s >= 10 && span == 0; --s) {
-      if (w.l->DataWidth() % s == 0) span = s;
+      if (width % s == 0 && (width / s) % kDotPeriod == 0) span = s;
     }
   }
   ASSERT_GT(span, 0) << w.l->DataWidth();
+  const int shift = w.l->DataWidth() / span;
   w.l->SetDispStartPos(200);
   w.l->SetDispEndPos(200 + span);
 
@@ -228,12 +234,16 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
     fresh.SetPointerEnable(false);
     fresh.SetMarkerEnable(false);
     fresh.SetTriggerPos(-10);
-    fresh.SetColGrid(fresh.ColDisplay());
     fresh.PaintNow();
     fresh.SetDispStartPos(w.l->DispStartPos());
     fresh.SetDispEndPos(w.l->DispEndPos());
     return fresh.SurfaceImage().copy(fresh.DataRect().ToQRect());
   };
+  // The grid is there to compare: a dot in the strip's columns on the first
+  // base line.
+  const int base = w.l->Geometry().Base(0) - w.l->DataRect().Top;
+  ASSERT_EQ(PixelAt(fullRedraw(), shift, base), w.l->ColGrid());
+
   // Stepping forward, the first column keeps the edge into the new first
   // sample (it moved in with the picture); everything else is as redrawn.
   for (int i = 0; i < 3; ++i) w.l->StepForward();
