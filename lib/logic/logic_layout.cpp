@@ -167,8 +167,13 @@ TZoomBand ZoomBandOf(const TLogicLayout& l, const TLogicView& v, int x1, int y1,
 
 TRect PositionBarSpan(const TRect& bar, int start, int end, int count) {
   const long long w = bar.Width();
-  int a = int(w * start / count);
-  int b = int(w * end / count);
+  if (w <= 0 || count <= 0) return TRect();
+  // A text page may reach past a short buffer: only samples that exist count.
+  const int last = count - 1;
+  const int s = std::clamp(std::min(start, end), 0, last);
+  const int e = std::clamp(std::max(start, end), 0, last);
+  int a = int(w * s / count);
+  int b = int(w * e / count);
   // Both ends on one pixel: still one pixel wide, and never on the outline.
   if (a == b) {
     if (a > 0) {

@@ -81,7 +81,8 @@ struct TZoomBand {
 TZoomBand ZoomBandOf(const TLogicLayout& l, const TLogicView& v, int x1, int y1, int x2, int y2);
 
 // The red part of the position bar for a view of a buffer of `count`
-// samples: the view's share of the bar, at least a pixel wide.
+// samples: the view's share of the bar, at least a pixel wide, always within
+// the bar.
 TRect PositionBarSpan(const TRect& bar, int start, int end, int count);
 
 }  // namespace Veltor

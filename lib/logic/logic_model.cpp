@@ -201,7 +201,7 @@ TLogicModel::TPointerMove TLogicModel::SetPointerPos(int v) {
   const int half = span / 2;
   if (v + half > FBufferCount - 1) {
     FDispEndPos = FBufferCount - 1;
-    FDispStartPos = FDispEndPos - span;
+    FDispStartPos = std::max(0, FDispEndPos - span);
   } else {
     FDispStartPos = std::max(0, v - half);
     FDispEndPos = FDispStartPos + span;
@@ -294,10 +294,11 @@ bool TLogicModel::PageBack() {
 }
 
 bool TLogicModel::PageForward() {
-  if (FDispEndPos == FBufferCount - 1) return false;
+  // A text page longer than the buffer already reaches past its end.
+  if (FDispEndPos >= FBufferCount - 1) return false;
   const int s = FDispEndPos - FDispStartPos;
   FDispEndPos = std::min(FBufferCount - 1, FDispEndPos + s);
-  FDispStartPos = FDispEndPos - s;
+  FDispStartPos = std::max(0, FDispEndPos - s);
   return true;
 }
 

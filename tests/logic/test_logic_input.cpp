@@ -256,6 +256,45 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
   EXPECT_DOUBLE_EQ(w.l->ScrollFraction(), 0);
 }
 
+// A text page longer than the buffer: 25 samples of 32 bits in a page of
+// about 40 lines.
+TEST(LogicInput, PageForwardOverAShortBufferKeepsTheViewAndTheBarInPlace) {
+  Window w;
+  w.l->resize(640, 600);
+  w.l->SetBufferSize(100);
+  w.l->SetModus(TLogic::TextDisp);
+  w.l->PaintNow();
+  ASSERT_GT(w.l->LinesPerPage(), w.l->BufferCount());
+  const TRect bar = w.l->StatusRect(TLogic::PosBar);
+  const TRect timeZoom = w.l->ButtonRect(TLogic::BtnTimeZoom);  // its glyph has a red box
+  auto redOutsideTheBar = [&] {
+    const QImage img = w.l->SurfaceImage();
+    int outside = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      for (int x = 0; x < img.width(); ++x) {
+        if (bar.Contains(x, y) || timeZoom.Contains(x, y)) continue;
+        outside += PixelAt(img, x, y) == clRed;
+      }
+    }
+    return outside;
+  };
+  EXPECT_EQ(redOutsideTheBar(), 0);
+  const QImage before = w.Data();
+  w.Click(TLogic::BtnPageFwd);
+  EXPECT_EQ(w.l->DispStartPos(), 0);
+  EXPECT_EQ(w.l->DispEndPos(), w.l->LinesPerPage());  // still one page
+  EXPECT_EQ(redOutsideTheBar(), 0);
+  // Nothing to page to: the listing stays where it was.
+  EXPECT_EQ(VeltorTest::ImageDifference(w.Data(), before), QString());
+  // The whole buffer is in view: the red part spans the bar but for the
+  // share of the one sample past the last shown start.
+  const QImage img = w.l->SurfaceImage();
+  const int y = bar.Top + bar.Height() / 2;
+  EXPECT_EQ(PixelAt(img, bar.Left, y), clRed);
+  EXPECT_EQ(PixelAt(img, bar.Left + bar.Width() * 24 / 25 - 1, y), clRed);
+  EXPECT_EQ(PixelAt(img, bar.Right - 1, y), clSilver);
+}
+
 TEST(LogicInput, FractionalStepsCarryTheRemainder) {
   Window w;
   w.l->SetDispStartPos(100);

@@ -1,4 +1,6 @@
 #include "logic/logic.h"
+#include "logic/logic_layout.h"
+#include "logic/logic_model.h"
 
 #include "testutil.h"
 
@@ -277,4 +279,64 @@ TEST(LogicModel, SnapshotsCopyTheDataAreaOrTheWholeControl) {
   TBitmap* all = l.PrintAll();  // replaces the first one
   EXPECT_EQ(all->Image(), surface);
   l.ReleaseSnapshot();
+}
+
+// ---------------------------------------------------------------- the model alone
+
+namespace {
+
+TLogicModel LaidOutModel(int pageLines = 0) {
+  TLogicModel m;
+  m.SetLaidOut();
+  m.SetPageLines(pageLines);
+  return m;
+}
+
+}  // namespace
+
+// Every buffer size against every page, down to pages of no line at all:
+// whatever the user does, the view never starts before the first sample and
+// the position bar's red part stays in the bar.
+TEST(LogicRules, TextViewNeverStartsBeforeTheBuffer) {
+  const TRect bar(0, 0, 97, 8);
+  for (int size : {100, 104, 400, 4000}) {
+    for (int page : {-3, -1, 0, 10, 23, 24, 25, 26, 40, 1000}) {
+      TLogicModel m = LaidOutModel(page);
+      m.SetBufferSize(size);
+      m.SetPointerPos(m.BufferCount() - 1);
+      m.SetModus(TLogicModel::TextDisp);
+      auto check = [&](const char* step) {
+        EXPECT_GE(m.DispStartPos(), 0) << size << " bytes, page " << page << ", " << step;
+        const TRect red = PositionBarSpan(bar, m.DispStartPos(), m.DispEndPos(), m.BufferCount());
+        EXPECT_TRUE(red.Left >= bar.Left && red.Right <= bar.Right && red.Left < red.Right)
+            << size << " bytes, page " << page << ", " << step;
+      };
+      m.PrepareRedraw();
+      check("mode change");
+      for (int i = 0; i < 3; ++i) m.PageForward();
+      check("page forward");
+      m.StepLineForward();
+      check("line forward");
+      m.SetDispStartPos(m.BufferCount());
+      check("start past the end");
+      m.SetDispEndPos(m.BufferCount());
+      check("end past the end");
+      m.SetPointerPos(0);
+      check("pointer to the start");
+      m.PageBack();
+      m.StepLineBack();
+      check("back");
+
+      // A listing near the end of a large buffer, then the buffer shrinks
+      // and the pointer follows it in (as the display does).
+      TLogicModel shrunk = LaidOutModel(page);
+      shrunk.SetModus(TLogicModel::TextDisp);
+      shrunk.PrepareRedraw();
+      shrunk.SetDispStartPos(900);
+      shrunk.SetPointerPos(shrunk.DispEndPos());
+      shrunk.SetBufferSize(size);
+      shrunk.SetPointerPos(shrunk.BufferCount() - 1);
+      EXPECT_GE(shrunk.DispStartPos(), 0) << size << " bytes, page " << page << ", shrunk";
+    }
+  }
 }
