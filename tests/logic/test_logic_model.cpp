@@ -294,6 +294,48 @@ TLogicModel LaidOutModel(int pageLines = 0) {
 
 }  // namespace
 
+TEST(LogicRules, BeforeTheLayoutChannelsAndWidthOnlyStore) {
+  TLogicModel m;
+  EXPECT_FALSE(m.SetChanLast(40));
+  EXPECT_EQ(m.ChanLast(), 40);
+  EXPECT_FALSE(m.SetLogSize(TLogicModel::Size8));
+  EXPECT_EQ(m.BufferCount(), 4000);
+  EXPECT_EQ(m.ChanLast(), 40);  // not yet kept within the width
+  EXPECT_EQ(m.SetPointerPos(900), TLogicModel::PointerStored);
+  EXPECT_EQ(m.DispStartPos(), 0);  // the view stays
+  EXPECT_EQ(m.NextMatch(), -1);
+
+  m.SetLaidOut();
+  EXPECT_TRUE(m.SetChanLast(40));
+  EXPECT_EQ(m.ChanLast(), 7);
+  EXPECT_TRUE(m.SetLogSize(TLogicModel::Size16));
+  EXPECT_FALSE(m.SetLogSize(TLogicModel::Size16));
+  EXPECT_EQ(m.SetPointerPos(1500), TLogicModel::ViewMoved);
+  EXPECT_EQ(m.DispStartPos(), 1475);
+  EXPECT_EQ(m.SetPointerPos(1500), TLogicModel::PointerKept);
+  EXPECT_EQ(m.SetPointerPos(1510), TLogicModel::PointerMoved);
+}
+
+TEST(LogicRules, TextPageComesFromThePageLinesSet) {
+  TLogicModel m = LaidOutModel(10);
+  ASSERT_TRUE(m.SetModus(TLogicModel::TextDisp));
+  EXPECT_FALSE(m.SetModus(TLogicModel::TextDisp));
+  m.SetPointerPos(500);
+  m.PrepareRedraw();  // the new mode's view: a page around the pointer
+  EXPECT_EQ(m.DispStartPos(), 495);
+  EXPECT_EQ(m.DispEndPos(), 505);
+  EXPECT_TRUE(m.SetDispStartPos(995));
+  EXPECT_EQ(m.DispStartPos(), 989);
+  EXPECT_EQ(m.DispEndPos(), 999);
+  EXPECT_FALSE(m.StepLineForward());
+  EXPECT_TRUE(m.SetDispEndPos(3));
+  EXPECT_EQ(m.DispStartPos(), 0);
+  EXPECT_EQ(m.DispEndPos(), 10);
+  EXPECT_FALSE(m.StepLineBack());
+  EXPECT_TRUE(m.StepLineForward());
+  EXPECT_EQ(m.DispEndPos(), 11);
+}
+
 // Every buffer size against every page, down to pages of no line at all:
 // whatever the user does, the view never starts before the first sample and
 // the position bar's red part stays in the bar.
@@ -339,4 +381,39 @@ TEST(LogicRules, TextViewNeverStartsBeforeTheBuffer) {
       EXPECT_GE(shrunk.DispStartPos(), 0) << size << " bytes, page " << page << ", shrunk";
     }
   }
+}
+
+TEST(LogicRules, ScrollStepsCarryTheFractionalPixel) {
+  TLogicModel m = LaidOutModel();
+  m.SetDispEndPos(3);  // 3 samples across 100 pixels
+  // 33.3 is 33; 33.3 + 0.3 is 34; 33.3 - 0.3 is 33: the whole width in three.
+  EXPECT_EQ(m.TakeScrollShift(100), 33);
+  EXPECT_EQ(m.TakeScrollShift(100), 34);
+  EXPECT_EQ(m.TakeScrollShift(100), 33);
+  EXPECT_NEAR(m.ScrollFraction(), 0, 1e-9);
+  m.PrepareRedraw();
+  m.TakeScrollShift(100);
+  m.PrepareRedraw();
+  EXPECT_EQ(m.ScrollFraction(), 0);  // a full redraw carries nothing
+}
+
+TEST(LogicRules, ZoomButtonsToggleInTheDiagramOnly) {
+  TLogicModel m = LaidOutModel(10);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::RedrawView);
+  EXPECT_EQ(m.DispEndPos(), 999);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.DispStartPos(), 20);
+  EXPECT_EQ(m.DispEndPos(), 80);
+  EXPECT_EQ(m.ToggleChannelZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.ChanLast(), 31);
+  EXPECT_EQ(m.ShiftChannels(1), TLogicModel::NoUpdate);  // 31 is the top
+  EXPECT_EQ(m.ToggleChannelZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.ChanFirst(), 2);
+  EXPECT_EQ(m.ShiftChannels(-1), TLogicModel::RedrawView);
+  EXPECT_EQ(m.ChanFirst(), 1);
+  EXPECT_EQ(m.ChanLast(), 4);
+  m.SetModus(TLogicModel::TextDisp);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::NoUpdate);
+  EXPECT_EQ(m.ShiftChannels(-1), TLogicModel::NoUpdate);
+  EXPECT_EQ(m.ChanFirst(), 1);
 }
