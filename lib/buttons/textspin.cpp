@@ -59,33 +59,51 @@ void VLine(TCanvas& canvas, int x, int y1, int y2, TColor colour) {
   canvas.FillRect(TRect(x, y1, x + 1, y2));
 }
 
+// A button's black frame runs on the edge pixels of its outer rectangle;
+// the face lies a pixel inside.
+void PlaceButton(const TRect& outer, TRect* frame, TRect* face) {
+  *frame = TRect(outer.Left, outer.Top, outer.Right + 1, outer.Bottom + 1);
+  *face = outer;
+  face->Shrink(1);
+}
+
 }  // namespace
 
 TSpinLayout TextSpinLayout(const TRect& inner) {
   const int a = Inset(inner);
-  TSpinLayout l;
-  l.TextArea = inner;
-  l.TextArea.Shrink(a);
-  const TRect& t = l.TextArea;
+  TRect t = inner;
+  t.Shrink(a);
   const int hh = t.Height() / 2;
   const int b = t.Right - (3 * hh) / 2;
-  l.UpBtn = TRect(b, t.Top, t.Right, t.Top + hh);
-  l.DownBtn = TRect(b, t.Top + hh, t.Right, t.Bottom);
-  l.TextArea.Right = b - 3 * a;
+  TSpinLayout l;
+  PlaceButton(TRect(b, t.Top, t.Right, t.Top + hh), &l.UpFrame, &l.UpBtn);
+  PlaceButton(TRect(b, t.Top + hh, t.Right, t.Bottom), &l.DownFrame, &l.DownBtn);
+  l.TextOutline = TRect(t.Left, t.Top, b - 3 * a, t.Bottom);
+  l.TextArea = l.TextOutline;
+  if (!l.TextArea.IsEmpty()) l.TextArea.Shrink(1);
   return l;
 }
 
-TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight) {
+TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight, int width) {
   const int a = Inset(inner);
   const int q = std::min(inner.Height() / 4, 15);
   const int left = inner.Left + (bordLeft ? 1 : 0);
   const int right = inner.Right - (bordRight ? 2 : 0);
   TSpinLayout l;
-  l.UpBtn = TRect(left, inner.Top, right, inner.Top + q);
+  PlaceButton(TRect(left, inner.Top, right, inner.Top + q), &l.UpFrame, &l.UpBtn);
   // One pixel up, so that the frame drawn around it ends inside the rings.
-  l.DownBtn = TRect(left, inner.Bottom - q - 1, right, inner.Bottom - 1);
-  l.TextArea = TRect(inner.Left, inner.Top + q, inner.Right, inner.Bottom - q - 1);
-  l.TextArea.Shrink(a);
+  PlaceButton(TRect(left, inner.Bottom - q - 1, right, inner.Bottom - 1), &l.DownFrame, &l.DownBtn);
+  TRect t(inner.Left, inner.Top + q, inner.Right, inner.Bottom - q - 1);
+  t.Shrink(a);
+  // The outline is a line above and below the text and one along each side
+  // with rings; on a side without, the text runs out to the control's edge.
+  if (!bordLeft) t.Left = 0;
+  if (!bordRight) t.Right = width;
+  l.TextOutline = t;
+  l.TextArea = t;
+  if (!t.IsEmpty()) {
+    l.TextArea = TRect(t.Left + (bordLeft ? 1 : 0), t.Top + 1, t.Right - (bordRight ? 1 : 0), t.Bottom - 1);
+  }
   return l;
 }
 
@@ -99,17 +117,13 @@ TCustomSpin::TCustomSpin(QWidget* parent) : TRahmen(parent) {
 
 TCustomSpin::~TCustomSpin() = default;
 
-void TCustomSpin::SetColTxtBack(TColor v) {
-  if (v == FColTxtBack) return;
-  FColTxtBack = v;
-  DrawValue();
-}
+void TCustomSpin::SetColTxtBack(TColor v) { Assign(FColTxtBack, v, [this] { DrawValue(); }); }
 
 void TCustomSpin::SetPosText(const QStringList& v) {
-  if (v == FPosText) return;
-  FPosText = v;
-  if (!ComponentState().testFlag(csLoading)) KeepPositionInList();
-  Invalidate();
+  Assign(FPosText, v, [this] {
+    if (!ComponentState().testFlag(csLoading)) KeepPositionInList();
+    Invalidate();
+  });
 }
 
 void TCustomSpin::Loaded() {
@@ -134,9 +148,7 @@ void TCustomSpin::SetPosition(int v) {
   } else if (v < 0) {
     v = count - 1;
   }
-  if (v == FPosition) return;
-  FPosition = v;
-  DrawValue();
+  Assign(FPosition, v, [this] { DrawValue(); });
 }
 
 QString TCustomSpin::CurrentEntry() const {
@@ -188,11 +200,7 @@ void TCustomSpin::SetPosFloat(double v) {
   SelectEntry([v](const QString& e) { return !e.isEmpty() && ItemFloat(e) == v; });
 }
 
-void TCustomSpin::SetTextAdjust(TTextStyle v) {
-  if (v == FTextAdjust) return;
-  FTextAdjust = v;
-  DrawValue();
-}
+void TCustomSpin::SetTextAdjust(TTextStyle v) { Assign(FTextAdjust, v, [this] { DrawValue(); }); }
 
 bool TCustomSpin::Step(bool up) {
   if (Count() == 0) return false;
@@ -210,20 +218,16 @@ void TCustomSpin::Paint() {
   TCanvas& c = Canvas();
   c.Font = Font();
 
-  const TSpinLayout l = Layout(InnerRect());
-  FUpBtn = l.UpBtn;
-  FDownBtn = l.DownBtn;
-  DrawButton(c, FUpBtn, FUpPressed);
-  DrawButton(c, FDownBtn, FDownPressed);
+  FLayout = Layout(InnerRect());
+  DrawButton(c, FLayout.UpFrame, FLayout.UpBtn, FUpPressed);
+  DrawButton(c, FLayout.DownFrame, FLayout.DownBtn, FDownPressed);
   DrawArrows(c);
-
-  FTextArea = l.TextArea;
-  DrawTextOutline(c, FTextArea);
+  DrawTextOutline(c, FLayout);
   if (FontAutom()) {
-    FitTextFont(c.Font, FTextArea.Height());
+    FitTextFont(c.Font, FLayout.TextArea.Height());
     FitWidestEntry(c);
   }
-  FTextTop = TextTopFor(FTextArea, c.Font);
+  FTextTop = TextTopFor(FLayout.TextArea, c.Font);
   DrawValue();
 }
 
@@ -231,7 +235,7 @@ void TCustomSpin::Paint() {
 // which would then show only its middle; shrink until the widest one fits,
 // so that the size does not change from entry to entry.
 void TCustomSpin::FitWidestEntry(TCanvas& canvas) const {
-  const int room = FTextArea.Width() - kTextMargin;
+  const int room = FLayout.TextArea.Width() - kTextMargin;
   auto widest = [&] {
     int w = 0;
     for (const QString& e : FPosText) w = std::max(w, canvas.TextWidth(ItemText(e)));
@@ -240,13 +244,13 @@ void TCustomSpin::FitWidestEntry(TCanvas& canvas) const {
   while (widest() > room && CanShrink(canvas.Font)) ShrinkFont(canvas.Font);
 }
 
-// A black frame around the button, then its face outlined inside it; r
-// becomes the face.
-void TCustomSpin::DrawButton(TCanvas& canvas, TRect& r, bool pressed) {
+// A black frame around the button, then its face outlined inside it.
+void TCustomSpin::DrawButton(TCanvas& canvas, const TRect& frame, const TRect& face, bool pressed) const {
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = clBlack;
-  DrawFramedRaised(canvas, r);
-  if (pressed) DrawSunken(canvas, r);
+  canvas.FrameRect(frame);
+  DrawRaised(canvas, face);
+  if (pressed) DrawSunken(canvas, face);
 }
 
 void TCustomSpin::DrawValue() {
@@ -254,27 +258,28 @@ void TCustomSpin::DrawValue() {
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;
   c.Brush.Color = FColTxtBack;
-  c.FillRect(FTextArea);
+  const TRect& area = FLayout.TextArea;
+  c.FillRect(area);
   if (FPosition >= Count()) return;
   const QString text = PosString();
   const int width = c.TextWidth(text);
-  int x = FTextArea.Left + FTextArea.Width() / 2 - width / 2;
-  if (FTextAdjust == ttLeft) x = FTextArea.Left + 2;
-  if (FTextAdjust == ttRight) x = FTextArea.Right - width - 1;
-  c.TextRect(FTextArea, x, FTextTop, text);
+  int x = area.Left + area.Width() / 2 - width / 2;
+  if (FTextAdjust == ttLeft) x = area.Left + 2;
+  if (FTextAdjust == ttRight) x = area.Right - width - 1;
+  c.TextRect(area, x, FTextTop, text);
 }
 
 // ---------------------------------------------------------------- mouse and repeat
 
 void TCustomSpin::MouseDown(TMouseButton, TShiftState, int X, int Y) {
   FStepsMade = false;
-  if (FUpBtn.Contains(X, Y)) {
+  if (FLayout.UpBtn.Contains(X, Y)) {
     FUpPressed = true;
-    DrawSunken(Canvas(), FUpBtn);
+    DrawSunken(Canvas(), FLayout.UpBtn);
     StepByButton(true);
-  } else if (FDownBtn.Contains(X, Y)) {
+  } else if (FLayout.DownBtn.Contains(X, Y)) {
     FDownPressed = true;
-    DrawSunken(Canvas(), FDownBtn);
+    DrawSunken(Canvas(), FLayout.DownBtn);
     StepByButton(false);
   }
 }
@@ -304,11 +309,11 @@ void TCustomSpin::MouseUp(TMouseButton, TShiftState, int, int) {
   FRepeatTicker.Stop();
   if (FUpPressed) {
     FUpPressed = false;
-    DrawRaised(Canvas(), FUpBtn);
+    DrawRaised(Canvas(), FLayout.UpBtn);
   }
   if (FDownPressed) {
     FDownPressed = false;
-    DrawRaised(Canvas(), FDownBtn);
+    DrawRaised(Canvas(), FLayout.DownBtn);
   }
   if (!FStepsMade) return;
   // Once per press, also when several buttons are released.
@@ -341,8 +346,9 @@ void TTextSpin::DrawArrows(TCanvas& canvas) const {
   FillTriangle(canvas, {{d.Left + q, d.Top + e}, {d.Right - q, d.Top + e}, {d.Left + h, d.Bottom - e}});
 }
 
-void TTextSpin::DrawTextOutline(TCanvas& canvas, TRect& area) const {
-  DrawFrame3D(canvas, area, clGray, clWhite);
+void TTextSpin::DrawTextOutline(TCanvas& canvas, const TSpinLayout& l) const {
+  TRect outline = l.TextOutline;  // the frame helper moves the edges it is given
+  DrawFrame3D(canvas, outline, clGray, clWhite);
 }
 
 void TTextSpin::FitTextFont(TFont& font, int height) const {
@@ -382,7 +388,7 @@ void TSerieSpin::Resized() {
 }
 
 TSpinLayout TSerieSpin::Layout(const TRect& inner) const {
-  return SerieSpinLayout(inner, BordLeft(), BordRight());
+  return SerieSpinLayout(inner, BordLeft(), BordRight(), Width());
 }
 
 void TSerieSpin::DrawArrows(TCanvas& canvas) const {
@@ -396,11 +402,9 @@ void TSerieSpin::DrawArrows(TCanvas& canvas) const {
   FillTriangle(canvas, {{cd + hh, d.Top + e}, {cd - hh, d.Top + e}, {cd, d.Bottom - e}});
 }
 
-// Only a sunken line between text and buttons: on a side without rings the
-// text runs out to the control's edge.
-void TSerieSpin::DrawTextOutline(TCanvas& canvas, TRect& area) const {
-  if (!BordLeft()) area.Left = 0;
-  if (!BordRight()) area.Right = Width();
+// Only a sunken line between text and buttons, and at a side with rings.
+void TSerieSpin::DrawTextOutline(TCanvas& canvas, const TSpinLayout& l) const {
+  const TRect& area = l.TextOutline;
   if (area.IsEmpty()) return;
   const TBrush saved = canvas.Brush;
   canvas.Brush.Style = bsSolid;
@@ -409,10 +413,6 @@ void TSerieSpin::DrawTextOutline(TCanvas& canvas, TRect& area) const {
   if (BordRight()) VLine(canvas, area.Right - 1, area.Top, area.Bottom, clWhite);
   HLine(canvas, area.Left, area.Right, area.Bottom - 1, clWhite);
   canvas.Brush = saved;
-  if (BordLeft()) ++area.Left;
-  if (BordRight()) --area.Right;
-  ++area.Top;
-  --area.Bottom;
 }
 
 void TSerieSpin::FitTextFont(TFont& font, int height) const {

@@ -14,19 +14,23 @@
 
 namespace Veltor {
 
-// Where a spinner's parts go inside its frame. The buttons are the outer
-// rectangles of their black frames.
+// Where a spinner's parts go inside its frame, final: painting changes none
+// of them.
 struct TSpinLayout {
-  TRect TextArea;
-  TRect UpBtn;
+  TRect TextOutline;  // the rectangle the text area's outline is drawn on
+  TRect TextArea;     // inside the outline: background and text
+  TRect UpFrame;      // a button's black frame (right and bottom exclusive)
+  TRect UpBtn;        // the raised face inside it: the hit area
+  TRect DownFrame;
   TRect DownBtn;
 };
 
 // Buttons stacked at the right, one and a half times as wide as each is high.
 TSpinLayout TextSpinLayout(const TRect& inner);
 // Buttons in strips across the top and bottom (at most 15 pixels high), kept
-// clear of a side whose rings are shown.
-TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight);
+// clear of a side whose rings are shown. On a side without rings the text
+// runs out to the control's edge (0 or `width`).
+TSpinLayout SerieSpinLayout(const TRect& inner, bool bordLeft, bool bordRight, int width);
 
 // What the two spinners share; not used on its own.
 class TCustomSpin : public TRahmen {
@@ -86,9 +90,9 @@ class TCustomSpin : public TRahmen {
 
   // Geometry of the last paint: the text area inside its outline, and the
   // buttons' faces (inside their black frames), which are the hit areas.
-  TRect TextArea() const { return FTextArea; }
-  TRect UpButton() const { return FUpBtn; }
-  TRect DownButton() const { return FDownBtn; }
+  TRect TextArea() const { return FLayout.TextArea; }
+  TRect UpButton() const { return FLayout.UpBtn; }
+  TRect DownButton() const { return FLayout.DownBtn; }
 
  public slots:
   // Change notification of the entries and the font.
@@ -111,8 +115,7 @@ class TCustomSpin : public TRahmen {
   // The variants differ in layout, arrows, text outline and font fitting.
   virtual TSpinLayout Layout(const TRect& inner) const = 0;
   virtual void DrawArrows(TCanvas& canvas) const = 0;
-  // Outlines the text area and shrinks it to what is left inside.
-  virtual void DrawTextOutline(TCanvas& canvas, TRect& area) const = 0;
+  virtual void DrawTextOutline(TCanvas& canvas, const TSpinLayout& l) const = 0;
   virtual void FitTextFont(TFont& font, int height) const = 0;
   virtual int TextTopFor(const TRect& area, const TFont& font) const = 0;
 
@@ -123,7 +126,7 @@ class TCustomSpin : public TRahmen {
   void KeepPositionInList();
   void DrawValue();
   void FitWidestEntry(TCanvas& canvas) const;
-  void DrawButton(TCanvas& canvas, TRect& r, bool pressed);
+  void DrawButton(TCanvas& canvas, const TRect& frame, const TRect& face, bool pressed) const;
   void StepByButton(bool up);
   void RepeatTick();
 
@@ -134,9 +137,7 @@ class TCustomSpin : public TRahmen {
   TTextStyle FTextAdjust = ttCenter;
   int FRepSpeed = 0;
 
-  TRect FTextArea;
-  TRect FUpBtn;
-  TRect FDownBtn;
+  TSpinLayout FLayout;
   int FTextTop = 0;
   bool FSpinPainted = false;
   bool FUpPressed = false;
@@ -153,7 +154,7 @@ class TTextSpin : public TCustomSpin {
  protected:
   TSpinLayout Layout(const TRect& inner) const override;
   void DrawArrows(TCanvas& canvas) const override;
-  void DrawTextOutline(TCanvas& canvas, TRect& area) const override;
+  void DrawTextOutline(TCanvas& canvas, const TSpinLayout& l) const override;
   void FitTextFont(TFont& font, int height) const override;
   int TextTopFor(const TRect& area, const TFont& font) const override;
 };
@@ -170,7 +171,7 @@ class TSerieSpin : public TCustomSpin {
   void Resized() override;
   TSpinLayout Layout(const TRect& inner) const override;
   void DrawArrows(TCanvas& canvas) const override;
-  void DrawTextOutline(TCanvas& canvas, TRect& area) const override;
+  void DrawTextOutline(TCanvas& canvas, const TSpinLayout& l) const override;
   void FitTextFont(TFont& font, int height) const override;
   int TextTopFor(const TRect& area, const TFont& font) const override;
 };

@@ -3,6 +3,7 @@
 // with a name box, a footer strip and a sunken data area, by DisplayTyp.
 
 #include "foundation/rahmen.h"
+#include "logic/display_layout.h"
 
 namespace Veltor {
 
@@ -31,18 +32,21 @@ class TDisplay : public TRahmen {
   TColor ColTxtHead() const { return FColTxtHead; }
   void SetColTxtHead(TColor v);
 
-  TRect GetDataRect() const { return FDataRect; }
+  // The regions as laid out by the last paint.
+  TRect GetDataRect() const { return FLayout.DataRect; }
   bool PaintDone() const { return FPaintDone; }
-  TRect NameRect() const { return FNameRect; }
-  TRect HeadRect() const { return FHeadRect; }
-  TRect FootRect() const { return FFootRect; }
-  TRect DataRect() const { return FDataRect; }
-  TRect HeadBox() const { return FHeadBox; }
-  int DataWidth() const { return FDataWidth; }
-  int DataHeight() const { return FDataHeight; }
+  TRect NameRect() const { return FLayout.NameRect; }
+  TRect HeadRect() const { return FLayout.HeadRect; }
+  TRect FootRect() const { return FLayout.FootRect; }
+  TRect DataRect() const { return FLayout.DataRect; }
+  TRect HeadBox() const { return FLayout.HeadBox; }
+  int DataWidth() const { return FLayout.DataWidth; }
+  int DataHeight() const { return FLayout.DataHeight; }
 
   bool HasHead() const { return FDisplayTyp == complete || FDisplayTyp == dispTop; }
   bool HasFooter() const { return FDisplayTyp == complete || FDisplayTyp == dispBottom; }
+  // The regions each display type makes room for.
+  static TDisplayParts PartsOf(tdispType type);
 
  public slots:
   // Change notification of owned lists: the whole control is drawn again.
@@ -54,20 +58,11 @@ class TDisplay : public TRahmen {
   // layouts with a head).
   void DrawHead();
 
-  bool FPaintDone = false;
-  TRect FNameRect;
-  TRect FHeadRect;
-  TRect FFootRect;
-  TRect FDataRect;
-  TRect FHeadBox;
-  int FDataWidth = 0;
-  int FDataHeight = 0;
+  const TDisplayLayout& DisplayLayout() const { return FLayout; }
 
  private:
-  void LayoutRegions();
-  void DrawDataOutline();
-  void DrawNameBox();
-
+  bool FPaintDone = false;
+  TDisplayLayout FLayout;
   QString FNameHead = QStringLiteral("Display");
   tdispType FDisplayTyp = complete;
   TColor FColHead = clBlack;

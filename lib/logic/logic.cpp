@@ -1,9 +1,8 @@
-// TLogic: properties, buffer, view rules, search, snapshots and sample files.
+// TLogic: the properties, what each change shows, the full paint and redraw,
+// the pointer and marker on screen, snapshots and sample files.
 #include "logic/logic.h"
 
 #include "foundation/helpers.h"
-#include "foundation/numformat.h"
-#include "foundation/tickregistry.h"
 #include "host/modalui.h"
 #include "logic/samplefile.h"
 
@@ -11,371 +10,312 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <new>
-
 namespace Veltor {
 
 TLogic::TLogic(QWidget* parent) : TDisplay(parent) {
   SetAlign(alNone);
   resize(500, 300);
   SetColTxtHead(0x00FF00);
-  for (int i = 0; i < kChannelNames; ++i) FChanNamen.append(QString());
-  FBuffer.assign(4000, 0);
-  RecomputeTimes();
   FRepeatTicker = TTickSubscription::Ticker([this] { RepeatTick(); });
 }
 
 TLogic::~TLogic() = default;
 
-// ---------------------------------------------------------------- search
-
-void TLogic::SetMatchValue(const QString& v) {
-  if (v == FMatchValue) return;
-  FMatchValue = v;
-  QString bits = v;
-  if (bits.size() < 32) bits = QString(32 - bits.size(), QLatin1Char('x')) + bits;
-  FMatchMask = 0;
-  FMatchPattern = 0;
-  for (int i = 0; i < 32; ++i) {
-    const quint32 bit = 1u << (31 - i);
-    const QChar c = bits.at(i);
-    if (c == QLatin1Char('0')) {
-      FMatchMask |= bit;
-    } else if (c == QLatin1Char('1')) {
-      FMatchMask |= bit;
-      FMatchPattern |= bit;
-    }
-  }
-}
-
-void TLogic::SetMatchAdr(int v) { FMatchAdr = (v < 0 || v >= FBufferCount - 2) ? 0 : v; }
-
 int TLogic::NextMatch() {
-  if (!FPaintDone) return -1;
-  for (int p = std::max(0, FMatchAdr); p < FBufferCount; ++p) {
-    if ((quint32(GetSample(p)) & FMatchMask) == FMatchPattern) {
-      FMatchAdr = p;
-      SetPointerPos(p);
-      return p;
-    }
-  }
-  return -1;
+  const int p = FModel.NextMatch();
+  if (p >= 0) SetPointerPos(p);
+  return p;
 }
 
 // ---------------------------------------------------------------- colours
 
 void TLogic::SetColTrigger(TColor v) {
-  if (v == FColTrigger) return;
-  FColTrigger = v;
-  if (FDispStartPos < FTriggerPos && FTriggerPos < FDispEndPos) Redraw();
+  Assign(FColours.Trigger, v, [this] {
+    if (FModel.TriggerInView()) Redraw();
+  });
 }
 
 void TLogic::RedrawIfTextMode() {
-  if (FModus == TextDisp) Redraw();
+  if (TextMode()) Redraw();
 }
 
-void TLogic::SetColTextDisp(TColor v) {
-  if (v == FColTextDisp) return;
-  FColTextDisp = v;
-  RedrawIfTextMode();
-}
+void TLogic::SetColTextDisp(TColor v) { Assign(FColours.TextDisp, v, [this] { RedrawIfTextMode(); }); }
 
-void TLogic::SetColText(TColor v) {
-  if (v == FColText) return;
-  FColText = v;
-  RedrawIfTextMode();
-}
+void TLogic::SetColText(TColor v) { Assign(FColours.Text, v, [this] { RedrawIfTextMode(); }); }
 
-void TLogic::SetColDisplay(TColor v) {
-  if (v == FColDisplay) return;
-  FColDisplay = v;
-  Redraw();
-}
+void TLogic::SetColDisplay(TColor v) { Assign(FColours.Display, v, [this] { Redraw(); }); }
 
-void TLogic::SetColGrid(TColor v) {
-  if (v == FColGrid) return;
-  FColGrid = v;
-  Redraw();
-}
+void TLogic::SetColGrid(TColor v) { Assign(FColours.Grid, v, [this] { Redraw(); }); }
 
-void TLogic::SetColCurve(TColor v) {
-  if (v == FColCurve) return;
-  FColCurve = v;
-  Redraw();
-}
+void TLogic::SetColCurve(TColor v) { Assign(FColours.Curve, v, [this] { Redraw(); }); }
 
+// A shown line is taken away in its old colour and drawn in the new one.
 void TLogic::SetColPointer(TColor v) {
-  if (v == FColPointer) return;
-  if (!FPointerEnable) {
-    FColPointer = v;
-    return;
-  }
-  // Hide the line in the old colour, show it in the new one.
-  SetPointerEnable(false);
-  FColPointer = v;
-  SetPointerEnable(true);
+  if (v == FColours.Pointer) return;
+  const bool shown = PointerEnable();
+  if (shown) SetPointerEnable(false);
+  FColours.Pointer = v;
+  if (shown) SetPointerEnable(true);
 }
 
 void TLogic::SetColMarker(TColor v) {
-  if (v == FColMarker) return;
-  if (!FMarkerEnable) {
-    FColMarker = v;
-    return;
-  }
-  SetMarkerEnable(false);
-  FColMarker = v;
-  SetMarkerEnable(true);
+  if (v == FColours.Marker) return;
+  const bool shown = MarkerEnable();
+  if (shown) SetMarkerEnable(false);
+  FColours.Marker = v;
+  if (shown) SetMarkerEnable(true);
 }
 
-// ---------------------------------------------------------------- view
-
-int TLogic::TimeToPos(double t) const {
-  const double v = t / FTimeBase;
-  if (!(double(FBufferCount) > v)) return FBufferCount - 1;  // also NaN
-  // Far below the buffer: any negative position clamps the same way.
-  if (v < double(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-  return int(RoundHalfEven(v));
-}
-
-void TLogic::RecomputeTimes() {
-  FDispStartTime = FDispStartPos * FTimeBase;
-  FDispEndTime = FDispEndPos * FTimeBase;
-  FPointerTime = FPointerPos * FTimeBase;
-  FMarkerTime = FMarkerPos * FTimeBase;
-}
+// ---------------------------------------------------------------- view, pointer, marker
 
 void TLogic::SetTriggerPos(int v) {
-  if (v == FTriggerPos) return;
-  FTriggerPos = v;
-  Redraw();
+  if (FModel.SetTriggerPos(v)) Redraw();
 }
 
 void TLogic::SetDispStartPos(int v) {
-  v = std::min(std::max(v, 0), FBufferCount - 2);
-  if (v == FDispStartPos) return;
-  if (FModus == TextDisp) {
-    if (v + FLinesPerPage >= FBufferCount - 1) v = FBufferCount - FLinesPerPage - 1;
-    // A page longer than the buffer starts at its first sample.
-    v = std::max(v, 0);
-    FDispEndPos = v + FLinesPerPage;
-  } else if (v >= FDispEndPos) {
-    FDispEndPos = v + 1;
-  }
-  FDispStartPos = v;
-  Redraw();
+  if (FModel.SetDispStartPos(v)) Redraw();
 }
 
 void TLogic::SetDispEndPos(int v) {
-  v = std::min(std::max(v, 1), FBufferCount - 1);
-  if (v == FDispEndPos) return;
-  if (FModus == TextDisp) {
-    if (v - FLinesPerPage < 0) v = FLinesPerPage;
-    FDispStartPos = v - FLinesPerPage;
-  } else if (FDispStartPos >= v) {
-    FDispStartPos = v - 1;
-  }
-  FDispEndPos = v;
-  Redraw();
+  if (FModel.SetDispEndPos(v)) Redraw();
 }
 
 void TLogic::SetPointerPos(int v) {
-  v = std::clamp(v, 0, FBufferCount - 1);
-  if (!FPaintDone) {
-    FPointerPos = v;
-    FPointerTime = v * FTimeBase;
-    return;
+  switch (FModel.SetPointerPos(v)) {
+    case TLogicModel::PointerMoved:
+      UpdatePointer();
+      break;
+    case TLogicModel::ViewMoved:
+      Redraw();
+      break;
+    case TLogicModel::PointerKept:
+    case TLogicModel::PointerStored:
+      break;
   }
-  if (v == FPointerPos) return;
-  FPointerPos = v;
-  if (v >= FDispStartPos && v <= FDispEndPos) {
-    UpdatePointer();
-    return;
-  }
-  // Outside the view: centre the view on it, keeping its span.
-  const int span = FDispEndPos - FDispStartPos;
-  const int half = span / 2;
-  if (v + half > FBufferCount - 1) {
-    FDispEndPos = FBufferCount - 1;
-    FDispStartPos = FDispEndPos - span;
-  } else {
-    FDispStartPos = std::max(0, v - half);
-    FDispEndPos = FDispStartPos + span;
-  }
-  Redraw();
 }
 
 void TLogic::SetMarkerPos(int v) {
-  if (v == FMarkerPos) return;
-  FMarkerPos = v;
-  UpdateMarker();
+  if (FModel.SetMarkerPos(v)) UpdateMarker();
+}
+
+void TLogic::SetPointerEnable(bool v) {
+  if (!FModel.SetPointerEnable(v) || !LaidOut()) return;
+  ShowPointer(v);
+  DrawStatus();
+}
+
+void TLogic::SetMarkerEnable(bool v) {
+  if (!FModel.SetMarkerEnable(v) || !LaidOut()) return;
+  ShowMarker(v);
+  DrawStatus();
 }
 
 void TLogic::SetModus(TModus v) {
-  if (v == FModus) return;
-  FModus = v;
-  FModeChanged = true;
-  Invalidate();
+  if (FModel.SetModus(TLogicModel::TModus(v))) Invalidate();
 }
 
 void TLogic::SetTimeBase(double v) {
-  if (!std::isfinite(v) || v <= 0) v = 1e-6;
-  if (v == FTimeBase) return;
-  FTimeBase = v;
-  Redraw();
+  if (FModel.SetTimeBase(v)) Redraw();
 }
 
-// ---------------------------------------------------------------- buffer
-
-void TLogic::ApplyLogSize(TLogSize w) {
-  FLogSize = w;
-  const int size = BufferSize();
-  switch (w) {
-    case Size8:
-      FMaxChan = 7;
-      FBufferCount = size;
-      break;
-    case Size16:
-      FMaxChan = 15;
-      FBufferCount = size / 2;
-      break;
-    case Size32:
-      FMaxChan = 31;
-      FBufferCount = size / 4;
-      break;
-  }
-}
-
-void TLogic::ResizeBuffer(int n) {
-  const std::size_t old = FBuffer.size();
-  try {
-    std::vector<quint8> fresh(std::size_t(n), 0);
-    FBuffer.swap(fresh);
-  } catch (const std::bad_alloc&) {
-    FBuffer.assign(old, 0);
-    ModalUI().Message(QString(), QStringLiteral("Out of memory"), mtInformation, mbOK);
-  }
-}
+// ---------------------------------------------------------------- buffer and channels
 
 void TLogic::SetBufferSize(int n) {
-  n = std::clamp(n, kMinBufferSize, kMaxBufferSize);
-  if (n == BufferSize()) return;
-  ResizeBuffer(n);
-  ApplyLogSize(FLogSize);
-  if (FPointerPos > FBufferCount - 1) SetPointerPos(FBufferCount - 1);
-  if (FMarkerPos > FBufferCount - 1) FMarkerPos = FBufferCount - 1;
+  const TLogicModel::TResize r = FModel.SetBufferSize(n);
+  if (r == TLogicModel::Unchanged) return;
+  if (r == TLogicModel::OutOfMemory) {
+    ModalUI().Message(QString(), QStringLiteral("Out of memory"), mtInformation, mbOK);
+  }
+  if (PointerPos() > BufferCount() - 1) SetPointerPos(BufferCount() - 1);
   Redraw();
 }
 
 void TLogic::SetLogSize(TLogSize w) {
-  if (!FPaintDone) {
-    ApplyLogSize(w);
-    return;
-  }
-  if (w == FLogSize) return;
-  ApplyLogSize(w);
-  if (FChanLast > FMaxChan) FChanLast = FMaxChan;
-  if (FChanFirst >= FChanLast) FChanFirst = FChanLast - 1;
-  Redraw();
+  if (FModel.SetLogSize(TLogicModel::TLogSize(w))) Redraw();
 }
 
 void TLogic::SetChanFirst(int v) {
-  if (!FPaintDone) {
-    FChanFirst = v;
-    return;
-  }
-  if (v >= FChanLast) v = FChanLast - 1;
-  if (v < 0) v = 0;
-  if (v == FChanFirst) return;
-  FChanFirst = v;
-  Redraw();
+  if (FModel.SetChanFirst(v)) Redraw();
 }
 
 void TLogic::SetChanLast(int v) {
-  if (!FPaintDone) {
-    FChanLast = v;
-    return;
-  }
-  if (v <= FChanFirst) v = FChanFirst + 1;
-  if (v <= 0) v = 1;
-  if (v > FMaxChan) v = FMaxChan;
-  if (v == FChanLast) return;
-  FChanLast = v;
-  Redraw();
+  if (FModel.SetChanLast(v)) Redraw();
 }
 
 void TLogic::SetChanNamen(const QStringList& names) {
-  QStringList fixed = names.mid(0, kChannelNames);
-  while (fixed.size() < kChannelNames) fixed.append(QString());
-  if (fixed == FChanNamen) return;
-  FChanNamen = fixed;
-  StyleChanged(this);
+  if (FModel.SetChanNamen(names)) StyleChanged(this);
 }
 
 void TLogic::SetChanName(int channel, const QString& name) {
-  if (channel < 0 || channel >= kChannelNames || FChanNamen.at(channel) == name) return;
-  FChanNamen[channel] = name;
-  StyleChanged(this);
-}
-
-QString TLogic::ChannelLabel(int channel) const {
-  const QString name = channel >= 0 && channel < kChannelNames ? FChanNamen.at(channel) : QString();
-  return name.isEmpty() ? QStringLiteral("Chan %1").arg(channel) : name;
-}
-
-TSampleView TLogic::Samples() const {
-  TSampleView view;
-  view.Bytes = FBuffer.data();
-  view.BytesPerSample = FLogSize == Size8 ? 1 : FLogSize == Size16 ? 2 : 4;
-  view.Count = FBufferCount;
-  return view;
-}
-
-int TLogic::GetSample(int p) const { return int(Samples().At(p)); }
-
-void TLogic::SetSample(int p, int value) {
-  if (p < 0 || p >= FBufferCount) return;
-  const quint32 v = quint32(value);
-  quint8* b = FBuffer.data();
-  switch (FLogSize) {
-    case Size8:
-      b[p] = quint8(v);
-      break;
-    case Size16:
-      b[2 * p] = quint8(v);
-      b[2 * p + 1] = quint8(v >> 8);
-      break;
-    case Size32:
-      for (int i = 0; i < 4; ++i) b[4 * p + i] = quint8(v >> (8 * i));
-      break;
-  }
-}
-
-// ---------------------------------------------------------------- zoom
-
-void TLogic::SetZoomFrame(int chanFirst, int chanLast, int startPos, int endPos) {
-  FZoomChanFirst = chanFirst;
-  FZoomChanLast = chanLast;
-  FZoomStartPos = startPos;
-  FZoomEndPos = endPos;
+  if (FModel.SetChanName(channel, name)) StyleChanged(this);
 }
 
 void TLogic::ApplyZoom() {
-  SetChanFirst(FZoomChanFirst);
-  SetChanLast(FZoomChanLast);
-  SetDispStartPos(FZoomStartPos);
-  SetDispEndPos(FZoomEndPos);
+  SetChanFirst(ZoomChanFirst());
+  SetChanLast(ZoomChanLast());
+  SetDispStartPos(ZoomStartPos());
+  SetDispEndPos(ZoomEndPos());
   Invalidate();
+}
+
+void TLogic::Apply(TLogicModel::TViewUpdate update) {
+  if (update == TLogicModel::RedrawView) Redraw();
+  if (update == TLogicModel::RepaintAll) Invalidate();
+}
+
+// ---------------------------------------------------------------- paint
+
+void TLogic::Paint() {
+  TDisplay::Paint();
+  // The control's font goes fixed pitch; the footer's letters use it.
+  TFont font = Font();
+  font.Pitch = fpFixed;
+  FontRef() = font;
+
+  FLayout = LayoutLogic(DisplayLayout(), HasFooter());
+  FModel.SetLaidOut();
+  FModel.SetPageLines(FLayout.PageLines);
+  if (HasFooter()) {
+    TCanvas& c = Canvas();
+    // The frames take the head's colour (black without a head).
+    PaintFooterButtons(c, FLayout, DisplayTyp() == complete ? ColHead() : clBlack);
+    PaintFooterGlyphs(c, FLayout);
+    PaintStatusBoxes(c, FLayout, FColours.Display);
+    PaintStatusLabels(c, FLayout, font);
+  }
+  Redraw();
+}
+
+void TLogic::Redraw() {
+  if (!LaidOut()) return;
+  FModel.PrepareRedraw();
+  DrawStatus();
+  DrawPositionBar();
+  TCanvas& c = Canvas();
+  if (TextMode()) {
+    PaintListing(c, FModel, FColours, FLayout);
+  } else {
+    if (DisplayTyp() != dispOnly) PaintChannelNames(c, FModel, FLayout, ColBgnd());
+    PaintDiagramBackground(c, FLayout, FColours);
+    PaintTriggerBar(c, FModel, FColours, FLayout);
+    const TRect& d = FLayout.Data;
+    // The lines start on the outline's column at the right.
+    PaintBaseLines(c, Geometry(), FLayout, FColours.Grid, TRect(d.Left, d.Top, d.Right + 1, d.Bottom + 1));
+    DrawTraces(c, Geometry(), Samples(), FColours.Curve);
+  }
+  FPointerX = -1;
+  UpdatePointer();
+  FMarkerX = -1;
+  UpdateMarker();
+  emit onRefresh(this);
+}
+
+void TLogic::DrawStatus() {
+  FModel.RecomputeTimes();
+  if (!LaidOut() || !HasFooter()) return;
+  PaintStatus(Canvas(), FModel, FColours, FLayout);
+}
+
+void TLogic::DrawPositionBar() {
+  if (!LaidOut() || !HasFooter()) return;
+  PaintPositionBar(Canvas(), FModel, FLayout);
+}
+
+void TLogic::DrawTextLine(int p) {
+  if (!LaidOut() || p < DispStartPos() || p > DispEndPos()) return;
+  PaintTextLine(Canvas(), FModel, FColours, FLayout, p);
+}
+
+// ---------------------------------------------------------------- pointer and marker
+
+void TLogic::UpdatePointer() {
+  FModel.KeepPointerInView();
+  if (!LaidOut()) return;
+  DrawStatus();
+  if (TextMode()) {
+    const int old = FPointerX;
+    FPointerX = PointerPos();
+    DrawTextLine(old);
+    DrawTextLine(PointerPos());
+    return;
+  }
+  const int x = LineX(PointerPos());
+  if (!PointerEnable() || x == FPointerX) return;
+  if (FPointerX != -1) XorLine(FPointerX, FColours.Pointer);
+  XorLine(x, FColours.Pointer);
+  FPointerX = x;
+}
+
+void TLogic::UpdateMarker() {
+  FModel.KeepMarkerInBuffer();
+  if (!LaidOut()) return;
+  DrawStatus();
+  if (TextMode()) {
+    const int old = FMarkerX;
+    FMarkerX = MarkerPos();
+    DrawTextLine(old);
+    DrawTextLine(MarkerPos());
+    return;
+  }
+  if (!FModel.MarkerInView()) {
+    if (FMarkerX != -1 && MarkerEnable()) XorLine(FMarkerX, FColours.Marker);
+    FMarkerX = -1;
+    return;
+  }
+  const int x = LineX(MarkerPos());
+  if (!MarkerEnable() || x == FMarkerX) return;
+  if (FMarkerX != -1) XorLine(FMarkerX, FColours.Marker);
+  XorLine(x, FColours.Marker);
+  FMarkerX = x;
+}
+
+// Showing draws the line where the position is now; hiding takes it away and
+// forgets where it was, so that a position changed meanwhile shows right.
+void TLogic::ShowPointer(bool show) {
+  if (TextMode()) {
+    DrawTextLine(PointerPos());
+    return;
+  }
+  if (show) {
+    FPointerX = LineX(PointerPos());
+    XorLine(FPointerX, FColours.Pointer);
+  } else if (FPointerX != -1) {
+    XorLine(FPointerX, FColours.Pointer);
+    FPointerX = -1;
+  }
+}
+
+void TLogic::ShowMarker(bool show) {
+  if (TextMode()) {
+    DrawTextLine(MarkerPos());
+    return;
+  }
+  if (show) {
+    if (!FModel.MarkerInView()) return;
+    FMarkerX = LineX(MarkerPos());
+    XorLine(FMarkerX, FColours.Marker);
+  } else if (FMarkerX != -1) {
+    XorLine(FMarkerX, FColours.Marker);
+    FMarkerX = -1;
+  }
+}
+
+void TLogic::HideLines() {
+  if (TextMode()) return;
+  if (PointerEnable() && FPointerX != -1) XorLine(FPointerX, FColours.Pointer);
+  if (MarkerEnable() && FMarkerX != -1) XorLine(FMarkerX, FColours.Marker);
+  FPointerX = -1;
+  FMarkerX = -1;
+  DrawStatus();
 }
 
 // ---------------------------------------------------------------- snapshots
 
 TBitmap* TLogic::PrintDisp() {
   const QImage surface = SurfaceImage();
-  FSnapshot = std::make_unique<TBitmap>(FDataRect.Width(), FDataRect.Height());
-  FSnapshot->Canvas().CopyRect(TRect(0, 0, FDataRect.Width(), FDataRect.Height()), surface, FDataRect);
+  const TRect d = DataRect();
+  FSnapshot = std::make_unique<TBitmap>(d.Width(), d.Height());
+  FSnapshot->Canvas().CopyRect(TRect(0, 0, d.Width(), d.Height()), surface, d);
   return FSnapshot.get();
 }
 
@@ -389,13 +329,7 @@ TBitmap* TLogic::PrintAll() {
 // ---------------------------------------------------------------- files
 
 bool TLogic::SaveToFile(const QString& fileName, QString* errorText) {
-  TSampleHeader header;
-  header.TimeBase = FTimeBase;
-  header.TriggerPos = FTriggerPos;
-  header.WidthCode = int(FLogSize);
-  header.BufferSize = BufferSize();
-  const QByteArray bytes = EncodeSampleFile(
-      header, FChanNamen, QByteArray(reinterpret_cast<const char*>(FBuffer.data()), qsizetype(FBuffer.size())));
+  const QByteArray bytes = FModel.SampleFileBytes();
   // The old file is replaced only once the new one is complete. Unbuffered,
   // so that a short write (disk full, file size limit) shows in the count
   // instead of vanishing in a flush that reports success.
@@ -453,14 +387,16 @@ bool TLogic::LoadFromFile(const QString& fileName, QString* errorText) {
   QStringList names;
   if (!reader.ReadHeader(&header) || !reader.ReadNames(&names)) return corrupt();
 
+  // Taken over in the file's order, each through its setter; what was taken
+  // stays when the data turns out short.
   SetBufferSize(header.BufferSize);
   SetLogSize(TLogSize(header.WidthCode));
-  FTimeBase = header.TimeBase;
+  FModel.TakeTimeBase(header.TimeBase);
   SetZoomFrame(2, 5, 20, 80);
   SetChanNamen(names);
 
   const QByteArray data = reader.ReadData(BufferSize());
-  std::copy(data.begin(), data.end(), FBuffer.begin());
+  FModel.LoadBytes(data);
   if (data.size() < BufferSize()) {
     corrupt();
     Redraw();

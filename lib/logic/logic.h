@@ -5,8 +5,10 @@
 // marker for time measurement, a remembered zoom frame, a bit-pattern search
 // and a sample file.
 
-#include "logic/diagram.h"
 #include "logic/display.h"
+#include "logic/logic_layout.h"
+#include "logic/logic_model.h"
+#include "logic/logic_paint.h"
 #include "foundation/tickregistry.h"
 
 #include <QStringList>
@@ -16,7 +18,9 @@
 
 namespace Veltor {
 
-class TLogic : public TDisplay {
+// The widget: properties forwarded to the model, events as signals, input
+// through the layout's hit areas, and Paint composing layout and painters.
+class TLogic : public TDisplay, public TLogicFooterParts {
   Q_OBJECT
   Q_PROPERTY(QString MatchValue READ MatchValue WRITE SetMatchValue)
   Q_PROPERTY(int MatchAdr READ MatchAdr WRITE SetMatchAdr)
@@ -56,109 +60,111 @@ class TLogic : public TDisplay {
   enum TLogSize { Size8, Size16, Size32 };
   Q_ENUM(TLogSize)
 
-  static constexpr int kMinBufferSize = 100;
-  static constexpr int kMaxBufferSize = 64000;
-  static constexpr int kChannelNames = 32;
-  static constexpr int kLineHeight = 13;
+  static constexpr int kMinBufferSize = TLogicModel::kMinBufferSize;
+  static constexpr int kMaxBufferSize = TLogicModel::kMaxBufferSize;
+  static constexpr int kChannelNames = TLogicModel::kChannelNames;
+  static constexpr int kLineHeight = LogicMeasures::kLineHeight;
 
   explicit TLogic(QWidget* parent = nullptr);
   ~TLogic() override;
 
   // ---- search
-  QString MatchValue() const { return FMatchValue; }
+  QString MatchValue() const { return FModel.MatchValue(); }
   // "1" and "0" compare a bit, anything else leaves it out; the last
   // character is bit 0. Shorter patterns are padded with "x" on the left.
-  void SetMatchValue(const QString& v);
-  int MatchAdr() const { return FMatchAdr; }
-  void SetMatchAdr(int v);
+  void SetMatchValue(const QString& v) { FModel.SetMatchValue(v); }
+  int MatchAdr() const { return FModel.MatchAdr(); }
+  void SetMatchAdr(int v) { FModel.SetMatchAdr(v); }
   // Runs the search from MatchAdr: the first matching position, which also
   // becomes MatchAdr and PointerPos; -1 when none (or before the first paint).
   int NextMatch();
-  quint32 MatchMask() const { return FMatchMask; }
-  quint32 MatchPattern() const { return FMatchPattern; }
+  quint32 MatchMask() const { return FModel.MatchMask(); }
+  quint32 MatchPattern() const { return FModel.MatchPattern(); }
 
   // ---- colours
-  TColor ColTrigger() const { return FColTrigger; }
+  TColor ColTrigger() const { return FColours.Trigger; }
   void SetColTrigger(TColor v);
-  TColor ColTextDisp() const { return FColTextDisp; }
+  TColor ColTextDisp() const { return FColours.TextDisp; }
   void SetColTextDisp(TColor v);
-  TColor ColText() const { return FColText; }
+  TColor ColText() const { return FColours.Text; }
   void SetColText(TColor v);
-  TColor ColDisplay() const { return FColDisplay; }
+  TColor ColDisplay() const { return FColours.Display; }
   void SetColDisplay(TColor v);
-  TColor ColGrid() const { return FColGrid; }
+  TColor ColGrid() const { return FColours.Grid; }
   void SetColGrid(TColor v);
-  TColor ColPointer() const { return FColPointer; }
+  TColor ColPointer() const { return FColours.Pointer; }
   void SetColPointer(TColor v);
-  TColor ColMarker() const { return FColMarker; }
+  TColor ColMarker() const { return FColours.Marker; }
   void SetColMarker(TColor v);
-  TColor ColCurve() const { return FColCurve; }
+  TColor ColCurve() const { return FColours.Curve; }
   void SetColCurve(TColor v);
 
   // ---- view, trigger, pointer, marker
-  int TriggerPos() const { return FTriggerPos; }
+  int TriggerPos() const { return FModel.TriggerPos(); }
   void SetTriggerPos(int v);
-  int DispStartPos() const { return FDispStartPos; }
+  int DispStartPos() const { return FModel.DispStartPos(); }
   void SetDispStartPos(int v);
-  int DispEndPos() const { return FDispEndPos; }
+  int DispEndPos() const { return FModel.DispEndPos(); }
   void SetDispEndPos(int v);
-  double DispStartTime() const { return FDispStartTime; }
-  void SetDispStartTime(double t) { SetDispStartPos(TimeToPos(t)); }
-  double DispEndTime() const { return FDispEndTime; }
-  void SetDispEndTime(double t) { SetDispEndPos(TimeToPos(t)); }
-  bool PointerEnable() const { return FPointerEnable; }
+  double DispStartTime() const { return FModel.DispStartTime(); }
+  void SetDispStartTime(double t) { SetDispStartPos(FModel.TimeToPos(t)); }
+  double DispEndTime() const { return FModel.DispEndTime(); }
+  void SetDispEndTime(double t) { SetDispEndPos(FModel.TimeToPos(t)); }
+  bool PointerEnable() const { return FModel.PointerEnable(); }
   void SetPointerEnable(bool v);
-  double PointerTime() const { return FPointerTime; }
-  void SetPointerTime(double t) { SetPointerPos(TimeToPos(t)); }
-  int PointerPos() const { return FPointerPos; }
+  double PointerTime() const { return FModel.PointerTime(); }
+  void SetPointerTime(double t) { SetPointerPos(FModel.TimeToPos(t)); }
+  int PointerPos() const { return FModel.PointerPos(); }
   void SetPointerPos(int v);
-  bool MarkerEnable() const { return FMarkerEnable; }
+  bool MarkerEnable() const { return FModel.MarkerEnable(); }
   void SetMarkerEnable(bool v);
-  double MarkerTime() const { return FMarkerTime; }
-  void SetMarkerTime(double t) { SetMarkerPos(TimeToPos(t)); }
-  int MarkerPos() const { return FMarkerPos; }
+  double MarkerTime() const { return FModel.MarkerTime(); }
+  void SetMarkerTime(double t) { SetMarkerPos(FModel.TimeToPos(t)); }
+  int MarkerPos() const { return FModel.MarkerPos(); }
   void SetMarkerPos(int v);
 
-  TModus Modus() const { return FModus; }
+  TModus Modus() const { return TModus(FModel.Modus()); }
   void SetModus(TModus v);
-  double TimeBase() const { return FTimeBase; }
+  double TimeBase() const { return FModel.TimeBase(); }
   // Values that are not a number above zero become 1e-6.
   void SetTimeBase(double v);
 
   // ---- buffer and channels
-  int BufferSize() const { return int(FBuffer.size()); }
+  int BufferSize() const { return FModel.BufferSize(); }
   void SetBufferSize(int n);
-  int BufferCount() const { return FBufferCount; }
+  int BufferCount() const { return FModel.BufferCount(); }
   void SetBufferCount(int) {}  // follows BufferSize and LogSize
-  TLogSize LogSize() const { return FLogSize; }
+  TLogSize LogSize() const { return TLogSize(FModel.LogSize()); }
   void SetLogSize(TLogSize w);
-  int MaxChan() const { return FMaxChan; }
-  int ChanFirst() const { return FChanFirst; }
+  int MaxChan() const { return FModel.MaxChan(); }
+  int ChanFirst() const { return FModel.ChanFirst(); }
   void SetChanFirst(int v);
-  int ChanLast() const { return FChanLast; }
+  int ChanLast() const { return FModel.ChanLast(); }
   void SetChanLast(int v);
-  QStringList ChanNamen() const { return FChanNamen; }
+  QStringList ChanNamen() const { return FModel.ChanNamen(); }
   // Always 32 names: a shorter list is padded with empty ones, a longer one cut.
   void SetChanNamen(const QStringList& names);
   void SetChanName(int channel, const QString& name);
   // The name shown for a channel: its entry, or "Chan n" when that is empty.
-  QString ChannelLabel(int channel) const;
-  bool ZoomEnable() const { return FZoomEnable; }
-  void SetZoomEnable(bool v) { FZoomEnable = v; }
+  QString ChannelLabel(int channel) const { return FModel.ChannelLabel(channel); }
+  bool ZoomEnable() const { return FModel.ZoomEnable(); }
+  void SetZoomEnable(bool v) { FModel.SetZoomEnable(v); }
 
   // The sample at a position, zero-extended for 8 and 16 bits, signed for
   // 32 bits; 0 outside the buffer.
-  int GetSample(int position) const;
+  int GetSample(int position) const { return FModel.GetSample(position); }
   // Stores the low 8, 16 or 32 bits; positions outside the buffer are ignored.
-  void SetSample(int position, int value);
-  const std::vector<quint8>& Buffer() const { return FBuffer; }
+  void SetSample(int position, int value) { FModel.SetSample(position, value); }
+  const std::vector<quint8>& Buffer() const { return FModel.Buffer(); }
 
   // The remembered zoom frame: channels and positions.
-  void SetZoomFrame(int chanFirst, int chanLast, int startPos, int endPos);
-  int ZoomChanFirst() const { return FZoomChanFirst; }
-  int ZoomChanLast() const { return FZoomChanLast; }
-  int ZoomStartPos() const { return FZoomStartPos; }
-  int ZoomEndPos() const { return FZoomEndPos; }
+  void SetZoomFrame(int chanFirst, int chanLast, int startPos, int endPos) {
+    FModel.SetZoomFrame(chanFirst, chanLast, startPos, endPos);
+  }
+  int ZoomChanFirst() const { return FModel.ZoomChanFirst(); }
+  int ZoomChanLast() const { return FModel.ZoomChanLast(); }
+  int ZoomStartPos() const { return FModel.ZoomStartPos(); }
+  int ZoomEndPos() const { return FModel.ZoomEndPos(); }
   // Makes the remembered zoom frame the view.
   void ApplyZoom();
 
@@ -179,8 +185,8 @@ class TLogic : public TDisplay {
   bool LoadFromFile(const QString& fileName, QString* errorText = nullptr);
 
   // Text-mode page: lines per page as set by the last paint.
-  int LinesPerPage() const { return FLinesPerPage; }
-  double ScrollFraction() const { return FScrollFraction; }
+  int LinesPerPage() const { return FModel.PageLines(); }
+  double ScrollFraction() const { return FModel.ScrollFraction(); }
 
   // ---- scrolling
   // One sample back or forward: the picture shifts and only the new strip
@@ -190,27 +196,30 @@ class TLogic : public TDisplay {
   void PageBack();
   void PageForward();
 
-  // ---- geometry, for the painter, the mouse and tests
-  enum TFooterButton { BtnChanZoom, BtnChanUp, BtnChanDown, BtnTimeZoom, BtnStepBack, BtnStepFwd, BtnPageBack, BtnPageFwd };
-  static constexpr int kFooterButtons = 8;
-  enum TStatusField { PtrCycField, PtrTimeField, MrkCycField, MrkTimeField, DiffCycField, DiffTimeField, ValueField, PosBar };
-  static constexpr int kStatusFields = 8;
+  // ---- state, layout and geometry, for the painters, the mouse and tests
+  const TLogicModel& Model() const { return FModel; }
+  // The layout of the last paint.
+  const TLogicLayout& Layout() const { return FLayout; }
+  // The channel names' column as laid out beside the data area.
+  TRect NameRect() const { return FLayout.Names; }
   // The hit area of a footer button and the inside of a status field, as laid
   // out by the last paint (empty for layouts without a footer).
-  TRect ButtonRect(TFooterButton b) const { return FButtons[b]; }
-  TRect StatusRect(TStatusField f) const { return FFields[f]; }
+  TRect ButtonRect(TFooterButton b) const { return FLayout.Buttons[b]; }
+  TRect StatusRect(TStatusField f) const { return FLayout.Fields[f]; }
   // The sample under a point of the data area (clamped to the view).
-  int PositionAt(int x, int y) const;
+  int PositionAt(int x, int y) const { return Veltor::PositionAt(FLayout, FModel.View(), x, y); }
   // The x of the pointer or marker line for a sample position.
-  int LineX(int position) const;
-  TDiagramGeometry Geometry() const;
-  TSampleView Samples() const;
+  int LineX(int position) const { return Veltor::LineX(FLayout, FModel.View(), position); }
+  TDiagramGeometry Geometry() const { return DiagramGeometryOf(FLayout, FModel.View()); }
+  TSampleView Samples() const { return FModel.Samples(); }
   // The three pieces of a text-mode line: position and hex value, the bits,
   // and (when wide enough) the bytes as characters.
-  QStringList TextLinePieces(int position, bool withCharacters) const;
+  QStringList TextLinePieces(int position, bool withCharacters) const {
+    return SampleLinePieces(FModel.Samples(), position, withCharacters);
+  }
   // A time as the status fields show it: hh:mm:ss above a minute, else with
   // an SI prefix and "Sec".
-  static QString StatusTimeText(double seconds);
+  static QString StatusTimeText(double seconds) { return Veltor::StatusTimeText(seconds); }
 
  signals:
   void onZoomSet(QObject* Sender);
@@ -235,98 +244,33 @@ class TLogic : public TDisplay {
   }
 
  private:
-  // Painting, in drawing order.
-  void LayoutFooter();
-  void DrawFooter();
-  void DrawChannelNames();
-  void DrawDiagram();
-  void DrawTextListing();
-  void DrawTextPieces(int position, int y, const TRect& clip);
-  void DrawTriggerTriangle(int y);
-  void XorLine(int x, TColor colour);
+  bool LaidOut() const { return FModel.LaidOut(); }
+  bool TextMode() const { return FModel.Modus() == TLogicModel::TextDisp; }
+  void RedrawIfTextMode();
+  void Apply(TLogicModel::TViewUpdate update);
+  void XorLine(int x, TColor colour) { PaintXorLine(Canvas(), FLayout, x, colour); }
   void ShowPointer(bool show);
   void ShowMarker(bool show);
   void HideLines();
-  template <typename Segments>
-  void DrawStrip(int x1, int x2, Segments segments);
+  void ReportCorrupt(const QString& fileName);
 
   // Mouse and repetition.
   void PressButton(TFooterButton b, TShiftState shift);
   void PlaceLineAt(TShiftState shift, int x, int y);
-  void DrawZoomFrame();
+  void DrawZoomFrame() { PaintZoomFrame(Canvas(), FZoomAnchorX, FZoomAnchorY, FZoomMoveX, FZoomMoveY); }
   void FinishZoomFrame();
   void RepeatTick();
 
-  int TimeToPos(double t) const;
-  void RecomputeTimes();
-  void NormaliseView();
-  void ReportCorrupt(const QString& fileName);
-  void ResizeBuffer(int n);
-  void ApplyLogSize(TLogSize w);
-  void RedrawIfTextMode();
+  TLogicModel FModel;
+  TLogicColours FColours;
+  TLogicLayout FLayout;
 
-  // Sample buffer.
-  std::vector<quint8> FBuffer;
-  TLogSize FLogSize = Size32;
-  int FBufferCount = 1000;
-  int FMaxChan = 31;
-
-  // Search.
-  QString FMatchValue;
-  int FMatchAdr = 0;
-  quint32 FMatchMask = 0;
-  quint32 FMatchPattern = 0;
-
-  // Colours.
-  TColor FColTrigger = 0x0080FF;
-  TColor FColTextDisp = 0xE8FFFF;
-  TColor FColText = clBlack;
-  TColor FColDisplay = clBlack;
-  TColor FColGrid = 0x808080;
-  TColor FColPointer = 0x00FF00;
-  TColor FColMarker = 0x00FFFF;
-  TColor FColCurve = 0xFFFF00;
-
-  // View, trigger, pointer and marker.
-  int FTriggerPos = 4;
-  int FDispStartPos = 0;
-  int FDispEndPos = 50;
-  double FDispStartTime = 0;
-  double FDispEndTime = 0;
-  bool FPointerEnable = true;
-  int FPointerPos = 20;
-  double FPointerTime = 0;
-  bool FMarkerEnable = true;
-  int FMarkerPos = 7;
-  double FMarkerTime = 0;
-  TModus FModus = Diagram;
-  bool FModeChanged = false;
-  double FTimeBase = 1e-5;
-
-  // Channels.
-  QStringList FChanNamen;
-  int FChanFirst = 0;
-  int FChanLast = 15;
-  bool FZoomEnable = true;
-
-  // Remembered zoom frame.
-  int FZoomChanFirst = 2;
-  int FZoomChanLast = 5;
-  int FZoomStartPos = 20;
-  int FZoomEndPos = 80;
-
-  // Paint state.
-  int FLinesPerPage = 0;
+  // Where the pointer and marker are drawn now: the x of the line in the
+  // diagram, the highlighted position in text mode; -1 when not drawn.
   int FPointerX = -1;
   int FMarkerX = -1;
-  double FScrollFraction = 0;
 
   std::unique_ptr<TBitmap> FSnapshot;
-
-  // Footer layout.
-  TRect FButtons[kFooterButtons];
-  TRect FFields[kStatusFields];
-  int FButtonSplit[kFooterButtons] = {};  // split line of the two-glyph buttons
 
   // Interaction.
   int FPressed = -1;  // the footer button held down, or -1
@@ -339,5 +283,8 @@ class TLogic : public TDisplay {
   int FLastMouseY = -1;
   TTickSubscription FRepeatTicker;
 };
+
+static_assert(int(TLogic::TextDisp) == int(TLogicModel::TextDisp) && int(TLogic::Size32) == int(TLogicModel::Size32),
+              "the widget's enumerations are the model's");
 
 }  // namespace Veltor

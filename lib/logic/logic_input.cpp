@@ -2,11 +2,9 @@
 // auto-repeat of the scroll buttons, and the four scroll operations.
 #include "logic/logic.h"
 
-#include "foundation/drawhelpers.h"
 #include "foundation/tickregistry.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace Veltor {
 
@@ -23,30 +21,19 @@ constexpr int kRepeatMs = 50;
 
 }  // namespace
 
-int TLogic::PositionAt(int x, int y) const {
-  int p = FDispStartPos;
-  if (FModus == TextDisp) {
-    p = (y - FDataRect.Top) / kLineHeight + FDispStartPos;
-  } else if (FDataWidth > 0) {
-    const double product = double(FDispEndPos - FDispStartPos) * (x - FDataRect.Left);
-    p = int(std::nearbyint(product / FDataWidth)) + FDispStartPos;
-  }
-  return std::clamp(p, FDispStartPos, std::max(FDispStartPos, FDispEndPos));
-}
-
 // ---------------------------------------------------------------- mouse
 
 void TLogic::MouseDown(TMouseButton, TShiftState shift, int x, int y) {
-  if (HasFooter()) {
+  if (FLayout.HasFooter) {
     for (int b = 0; b < kFooterButtons; ++b) {
-      if (FButtons[b].Contains(x, y)) {
+      if (FLayout.Buttons[b].Contains(x, y)) {
         PressButton(TFooterButton(b), shift);
         break;
       }
     }
   }
-  if (!FDataRect.Contains(x, y)) return;
-  if (FModus == Diagram && FZoomEnable && IsZoomGesture(shift)) {
+  if (!FLayout.Data.Contains(x, y)) return;
+  if (!TextMode() && ZoomEnable() && IsZoomGesture(shift)) {
     FZoomDragging = true;
     FZoomAnchorX = FZoomMoveX = x;
     FZoomAnchorY = FZoomMoveY = y;
@@ -58,59 +45,31 @@ void TLogic::MouseDown(TMouseButton, TShiftState shift, int x, int y) {
 }
 
 void TLogic::PlaceLineAt(TShiftState shift, int x, int y) {
-  if (FPointerEnable && shift == kLeftState) {
+  if (PointerEnable() && shift == kLeftState) {
     SetPointerPos(PositionAt(x, y));
-  } else if (FMarkerEnable && shift == kRightState) {
+  } else if (MarkerEnable() && shift == kRightState) {
     SetMarkerPos(PositionAt(x, y));
   }
 }
 
 void TLogic::PressButton(TFooterButton b, TShiftState shift) {
-  DrawSunken(Canvas(), FButtons[b]);
+  PaintButtonFace(Canvas(), FLayout, b, true);
   FPressed = b;
-  const bool diagram = FModus == Diagram;
-  const int last = FBufferCount - 1;
   switch (b) {
     case BtnChanZoom:
-      if (!diagram) break;
-      // Toggles between all channels and the remembered ones.
-      if (FChanFirst == 0 && FChanLast == FMaxChan) {
-        FChanFirst = FZoomChanFirst;
-        FChanLast = FZoomChanLast;
-      } else {
-        FChanFirst = 0;
-        FChanLast = FMaxChan;
-      }
-      Invalidate();
+      Apply(FModel.ToggleChannelZoom());
       break;
     case BtnChanUp:
-      if (diagram && FChanLast < FMaxChan) {
-        ++FChanFirst;
-        ++FChanLast;
-        Redraw();
-      }
+      Apply(FModel.ShiftChannels(1));
       break;
     case BtnChanDown:
-      if (diagram && FChanFirst > 0) {
-        --FChanFirst;
-        --FChanLast;
-        Redraw();
-      }
+      Apply(FModel.ShiftChannels(-1));
       break;
     case BtnTimeZoom:
       if (IsZoomGesture(shift)) {
-        SetModus(FModus == Diagram ? TextDisp : Diagram);
-      } else if (diagram) {
-        // Toggles between the whole buffer and the remembered positions.
-        if (FDispStartPos == 0 && FDispEndPos == last) {
-          FDispStartPos = FZoomStartPos;
-          FDispEndPos = FZoomEndPos;
-          Invalidate();
-        } else {
-          FDispStartPos = 0;
-          FDispEndPos = last;
-          Redraw();
-        }
+        SetModus(TextMode() ? Diagram : TextDisp);
+      } else {
+        Apply(FModel.ToggleTimeZoom());
       }
       break;
     case BtnStepBack:
@@ -127,17 +86,18 @@ void TLogic::PressButton(TFooterButton b, TShiftState shift) {
 }
 
 void TLogic::MouseMove(TShiftState shift, int x, int y) {
-  if (FZoomEnable && IsZoomGesture(shift)) {
+  if (ZoomEnable() && IsZoomGesture(shift)) {
     if (FZoomDragging) {
+      const TRect& d = FLayout.Data;
       DrawZoomFrame();
-      FZoomMoveX = std::clamp(x, FDataRect.Left, FDataRect.Right);
-      FZoomMoveY = std::clamp(y, FDataRect.Top, FDataRect.Bottom);
+      FZoomMoveX = std::clamp(x, d.Left, d.Right);
+      FZoomMoveY = std::clamp(y, d.Top, d.Bottom);
       DrawZoomFrame();
     }
     return;
   }
-  if (!FDataRect.Contains(x, y)) return;
-  if (FModus == TextDisp ? y == FLastMouseY : x == FLastMouseX) return;
+  if (!FLayout.Data.Contains(x, y)) return;
+  if (TextMode() ? y == FLastMouseY : x == FLastMouseX) return;
   PlaceLineAt(shift, x, y);
   FLastMouseX = x;
   FLastMouseY = y;
@@ -146,55 +106,23 @@ void TLogic::MouseMove(TShiftState shift, int x, int y) {
 void TLogic::MouseUp(TMouseButton, TShiftState, int, int) {
   FRepeatTicker.Stop();
   if (FPressed >= 0) {
-    DrawRaised(Canvas(), FButtons[FPressed]);
+    PaintButtonFace(Canvas(), FLayout, TFooterButton(FPressed), false);
     FPressed = -1;
   }
-  if (FZoomEnable && FZoomDragging) {
+  if (ZoomEnable() && FZoomDragging) {
     FZoomDragging = false;
     DrawZoomFrame();
     FinishZoomFrame();
   }
 }
 
-void TLogic::DrawZoomFrame() {
-  TCanvas& c = Canvas();
-  c.Pen = TPen();
-  c.Pen.Color = clWhite;
-  c.Pen.Mode = pmXor;
-  c.Brush.Style = bsClear;
-  c.Rectangle(FZoomAnchorX, FZoomAnchorY, FZoomMoveX, FZoomMoveY);
-  c.Pen = TPen();
-}
-
 void TLogic::FinishZoomFrame() {
-  if (FDataWidth <= 0) return;
-  const int xmin = std::min(FZoomAnchorX, FZoomMoveX) - FDataRect.Left;
-  const int xmax = std::max(FZoomAnchorX, FZoomMoveX) - FDataRect.Left;
-  const long long span = FDispEndPos - FDispStartPos;
-  const int start = FDispStartPos + int(span * xmin / FDataWidth);
-  const int end = FDispStartPos + int(span * xmax / FDataWidth);
-  if (start == end) return;
-  FZoomStartPos = start;
-  FZoomEndPos = end;
-
-  // Each edge picks the channel row it falls in.
-  const double rowH = double(FDataRect.Bottom - FDataRect.Top) / (FChanLast - FChanFirst + 1);
-  if (rowH <= 0) return;
-  const int ymin = std::min(FZoomAnchorY, FZoomMoveY);
-  const int ymax = std::max(FZoomAnchorY, FZoomMoveY);
-  double m = FDataRect.Top;
-  int k = 0;
-  while (ymin + 1 > m) {
-    m += rowH;
-    ++k;
-  }
-  FZoomChanFirst = FChanFirst + k - 1;
-  while (ymax > m) {
-    m += rowH;
-    ++k;
-  }
-  FZoomChanLast = FChanFirst + k - 1;
-  if (FZoomChanLast != FZoomChanFirst) emit onZoomSet(this);
+  const TZoomBand band = ZoomBandOf(FLayout, FModel.View(), FZoomAnchorX, FZoomAnchorY, FZoomMoveX, FZoomMoveY);
+  if (!band.Positions) return;
+  FModel.SetZoomPositions(band.StartPos, band.EndPos);
+  if (!band.Channels) return;
+  FModel.SetZoomChannels(band.ChanFirst, band.ChanLast);
+  if (band.ChanLast != band.ChanFirst) emit onZoomSet(this);
 }
 
 void TLogic::RepeatTick() {
@@ -212,138 +140,48 @@ void TLogic::RepeatTick() {
 // ---------------------------------------------------------------- scrolling
 
 void TLogic::PageBack() {
-  if (FDispStartPos == 0) return;
-  const int s = FDispEndPos - FDispStartPos;
-  FDispStartPos = std::max(0, FDispStartPos - s);
-  FDispEndPos = FDispStartPos + s;
-  Redraw();
+  if (FModel.PageBack()) Redraw();
 }
 
 void TLogic::PageForward() {
-  if (FDispEndPos == FBufferCount - 1) return;
-  const int s = FDispEndPos - FDispStartPos;
-  FDispEndPos = std::min(FBufferCount - 1, FDispEndPos + s);
-  FDispStartPos = FDispEndPos - s;
-  Redraw();
-}
-
-// Draws into the shifted picture what a full redraw of the new view would
-// show in the data-area columns [x1, x2) (counted from DataRect.Left): the
-// background, the dotted base lines (their dots counted from the right edge,
-// as the full redraw does) and the traces that `segments` draws for each
-// channel, given the channel's level of a sample.
-template <typename Segments>
-void TLogic::DrawStrip(int x1, int x2, Segments segments) {
-  TCanvas& c = Canvas();
-  const TRect strip(FDataRect.Left + x1, FDataRect.Top, FDataRect.Left + x2, FDataRect.Bottom);
-  c.Brush.Style = bsSolid;
-  c.Brush.Color = FColDisplay;
-  c.FillRect(strip);
-
-  const TDiagramGeometry g = Geometry();
-  c.SetClipRect(strip);
-  c.Pen = TPen();
-  c.Pen.Style = psDot;
-  c.Pen.Color = FColGrid;
-  c.Brush.Style = bsClear;
-  for (int row = 0; row < g.Rows(); ++row) {
-    c.MoveTo(FDataRect.Right, g.Base(row));
-    c.LineTo(strip.Left - 1, g.Base(row));
-  }
-  // The edges may fall just beside the strip.
-  c.SetClipRect(FDataRect);
-  c.Pen = TPen();
-  c.Pen.Color = FColCurve;
-  for (int ch = FChanFirst; ch <= FChanLast; ++ch) {
-    const int row = ch - FChanFirst;
-    segments(c, [&](int p) { return g.Level(row, (quint32(GetSample(p)) >> ch) & 1u); });
-  }
-  c.ClearClip();
+  if (FModel.PageForward()) Redraw();
 }
 
 void TLogic::StepBack() {
-  if (!FPaintDone) return;
-  TCanvas& c = Canvas();
-  if (FModus == TextDisp) {
-    if (FDispStartPos - 1 < 0) {
-      FDispStartPos = 0;
-      return;
-    }
-    --FDispStartPos;
-    FDispEndPos = FDispStartPos + FLinesPerPage;
+  if (!LaidOut()) return;
+  if (TextMode()) {
+    if (!FModel.StepLineBack()) return;
     // The page moves down a line; the new first line is drawn.
-    c.ScrollRect(TRect(FDataRect.Left, FDataRect.Top, FDataRect.Right,
-                       FDataRect.Top + kLineHeight * (FLinesPerPage + 1)),
-                 0, kLineHeight);
-    DrawTextLine(FDispStartPos);
-    if (FDispEndPos < FPointerPos) UpdatePointer();
+    ScrollListing(Canvas(), FModel, FLayout, true);
+    DrawTextLine(DispStartPos());
+    if (DispEndPos() < PointerPos()) UpdatePointer();
     DrawPositionBar();
     return;
   }
-  if (FDispStartPos < 1) return;
+  if (!FModel.CanStepBack()) return;
   HideLines();
-  const double d = double(FDataWidth) / (FDispEndPos - FDispStartPos) + FScrollFraction;
-  const int shift = int(std::nearbyint(d));
-  FScrollFraction = d - shift;
-
-  // The picture moves right; the new first sample comes in on the left with
-  // the edge into the old one. The rightmost column held the sample that
-  // just left the view: it is cleared.
-  c.ScrollRect(FDataRect, shift, 0);
-  const int left = FDataRect.Left;
-  const int first = FDispStartPos - 1;
-  DrawStrip(0, shift, [&](TCanvas& sc, auto level) {
-    sc.MoveTo(left, level(first));
-    sc.LineTo(left + shift, level(first));
-    sc.LineTo(left + shift, level(first + 1));
-  });
-  DrawStrip(FDataWidth, FDataRect.Width(), [](TCanvas&, auto) {});
-
-  --FDispStartPos;
-  --FDispEndPos;
+  PaintStepBack(Canvas(), FModel, FColours, FLayout, FModel.TakeScrollShift(FLayout.DataWidth));
+  FModel.MoveView(-1);
   UpdatePointer();
   UpdateMarker();
   DrawPositionBar();
 }
 
 void TLogic::StepForward() {
-  if (!FPaintDone) return;
-  TCanvas& c = Canvas();
-  if (FModus == TextDisp) {
-    ++FDispStartPos;
-    if (FDispStartPos >= FBufferCount - FLinesPerPage) {
-      --FDispStartPos;
-      return;
-    }
-    FDispEndPos = FDispStartPos + FLinesPerPage;
+  if (!LaidOut()) return;
+  if (TextMode()) {
+    if (!FModel.StepLineForward()) return;
     // The page moves up a line; the new last line is drawn.
-    c.ScrollRect(FDataRect, 0, -kLineHeight);
-    DrawTextLine(FDispEndPos);
-    if (FPointerPos < FDispStartPos) UpdatePointer();
+    ScrollListing(Canvas(), FModel, FLayout, false);
+    DrawTextLine(DispEndPos());
+    if (PointerPos() < DispStartPos()) UpdatePointer();
     DrawPositionBar();
     return;
   }
-  if (FDispEndPos >= FBufferCount - 1) return;
+  if (!FModel.CanStepForward()) return;
   HideLines();
-  const double d = double(FDataWidth) / (FDispEndPos - FDispStartPos) + FScrollFraction;
-  const int shift = int(std::nearbyint(d));
-  FScrollFraction = d - shift;
-
-  // The picture moves left; the new last sample comes in on the right with
-  // the edge out of the old last one. The column beyond the data width stays
-  // empty, as in a full redraw.
-  c.ScrollRect(FDataRect, -shift, 0);
-  const int last = FDispEndPos;
-  const int x = FDataRect.Left + FDataWidth - shift;
-  const int end = FDataRect.Left + FDataWidth;
-  DrawStrip(FDataWidth - shift, FDataRect.Width(), [&](TCanvas& sc, auto level) {
-    sc.MoveTo(x, level(last - 1));
-    sc.LineTo(x, level(last));
-    sc.LineTo(end, level(last));
-  });
-
-  ++FDispStartPos;
-  ++FDispEndPos;
+  PaintStepForward(Canvas(), FModel, FColours, FLayout, FModel.TakeScrollShift(FLayout.DataWidth));
+  FModel.MoveView(1);
   UpdatePointer();
   UpdateMarker();
   DrawPositionBar();

@@ -229,6 +229,30 @@ TEST(TextSpin, PaintsTextAreaButtonsAndArrows) {
   EXPECT_EQ(PixelAt(w.s->SurfaceImage(), up.Left, up.Top + 3), clWhite);
 }
 
+TEST(TextSpin, LayoutGivesTheFinalRectangles) {
+  // The 100 x 30 spinner's inside (see above), without a widget.
+  const TSpinLayout l = TextSpinLayout(TRect(2, 2, 98, 28));
+  EXPECT_EQ(l.UpBtn, TRect(80, 4, 96, 14));
+  EXPECT_EQ(l.UpFrame, TRect(79, 3, 98, 16));
+  EXPECT_EQ(l.DownBtn, TRect(80, 16, 96, 26));
+  EXPECT_EQ(l.TextOutline, TRect(3, 3, 76, 27));
+  EXPECT_EQ(l.TextArea, TRect(4, 4, 75, 26));
+}
+
+TEST(SerieSpin, LayoutKeepsTheTextClearOfRingedSidesOnly) {
+  // Inset 2, buttons 10 high; the frames keep clear of the rings.
+  const TSpinLayout ringed = SerieSpinLayout(TRect(2, 2, 23, 44), true, true, 25);
+  EXPECT_EQ(ringed.UpBtn, TRect(4, 3, 20, 11));
+  EXPECT_EQ(ringed.DownBtn, TRect(4, 34, 20, 42));
+  EXPECT_EQ(ringed.TextOutline, TRect(4, 14, 21, 31));
+  EXPECT_EQ(ringed.TextArea, TRect(5, 15, 20, 30));
+  // Without rings on a side the text runs out to that edge of the control.
+  const TSpinLayout open = SerieSpinLayout(TRect(2, 2, 23, 44), false, true, 25);
+  EXPECT_EQ(open.UpBtn, TRect(3, 3, 20, 11));
+  EXPECT_EQ(open.TextOutline, TRect(0, 14, 21, 31));
+  EXPECT_EQ(open.TextArea, TRect(0, 15, 20, 30));
+}
+
 TEST(TextSpin, AutomaticFontFillsTheHeightAndFitsTheWidestEntry) {
   TTextSpin t;
   t.resize(300, 40);

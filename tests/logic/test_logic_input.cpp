@@ -207,17 +207,23 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
   w.l->SetPointerEnable(false);
   w.l->SetMarkerEnable(false);
   w.l->SetTriggerPos(-10);
-  w.l->SetColGrid(w.l->ColDisplay());  // dot phases move with the picture
-  // A whole number of pixels per sample, so the steps carry no fraction.
+  // A whole number of pixels per sample that is also a whole number of the
+  // base lines' dot periods (3 on, 3 off), so the shifted picture keeps its
+  // dots where a full redraw puts them; and dots in the columns at the left
+  // edge of the strip, so a strip that gets them wrong shows.
+  constexpr int kDotPeriod = 6;
   int span = 0;
-  for (int grow = 0; grow < 12 && span == 0; ++grow) {
+  for (int grow = 0; grow < 120 && span == 0; ++grow) {
     w.l->resize(w.l->Width() + (grow > 0), w.l->Height());
     w.l->PaintNow();
+    const int width = w.l->DataWidth();
+    if ((width + 1) % kDotPeriod >= 3) continue;
     for (int s = 60; s >= 10 && span == 0; --s) {
-      if (w.l->DataWidth() % s == 0) span = s;
+      if (width % s == 0 && (width / s) % kDotPeriod == 0) span = s;
     }
   }
   ASSERT_GT(span, 0) << w.l->DataWidth();
+  const int shift = w.l->DataWidth() / span;
   w.l->SetDispStartPos(200);
   w.l->SetDispEndPos(200 + span);
 
@@ -228,12 +234,16 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
     fresh.SetPointerEnable(false);
     fresh.SetMarkerEnable(false);
     fresh.SetTriggerPos(-10);
-    fresh.SetColGrid(fresh.ColDisplay());
     fresh.PaintNow();
     fresh.SetDispStartPos(w.l->DispStartPos());
     fresh.SetDispEndPos(w.l->DispEndPos());
     return fresh.SurfaceImage().copy(fresh.DataRect().ToQRect());
   };
+  // The grid is there to compare: a dot in the strip's columns on the first
+  // base line.
+  const int base = w.l->Geometry().Base(0) - w.l->DataRect().Top;
+  ASSERT_EQ(PixelAt(fullRedraw(), shift, base), w.l->ColGrid());
+
   // Stepping forward, the first column keeps the edge into the new first
   // sample (it moved in with the picture); everything else is as redrawn.
   for (int i = 0; i < 3; ++i) w.l->StepForward();
@@ -244,6 +254,45 @@ TEST(LogicInput, OneSampleStepsShowWhatAFullRedrawShows) {
   EXPECT_EQ(w.l->DispStartPos(), 198);
   EXPECT_EQ(VeltorTest::ImageDifference(w.Data(), fullRedraw()), QString());
   EXPECT_DOUBLE_EQ(w.l->ScrollFraction(), 0);
+}
+
+// A text page longer than the buffer: 25 samples of 32 bits in a page of
+// about 40 lines.
+TEST(LogicInput, PageForwardOverAShortBufferKeepsTheViewAndTheBarInPlace) {
+  Window w;
+  w.l->resize(640, 600);
+  w.l->SetBufferSize(100);
+  w.l->SetModus(TLogic::TextDisp);
+  w.l->PaintNow();
+  ASSERT_GT(w.l->LinesPerPage(), w.l->BufferCount());
+  const TRect bar = w.l->StatusRect(TLogic::PosBar);
+  const TRect timeZoom = w.l->ButtonRect(TLogic::BtnTimeZoom);  // its glyph has a red box
+  auto redOutsideTheBar = [&] {
+    const QImage img = w.l->SurfaceImage();
+    int outside = 0;
+    for (int y = 0; y < img.height(); ++y) {
+      for (int x = 0; x < img.width(); ++x) {
+        if (bar.Contains(x, y) || timeZoom.Contains(x, y)) continue;
+        outside += PixelAt(img, x, y) == clRed;
+      }
+    }
+    return outside;
+  };
+  EXPECT_EQ(redOutsideTheBar(), 0);
+  const QImage before = w.Data();
+  w.Click(TLogic::BtnPageFwd);
+  EXPECT_EQ(w.l->DispStartPos(), 0);
+  EXPECT_EQ(w.l->DispEndPos(), w.l->LinesPerPage());  // still one page
+  EXPECT_EQ(redOutsideTheBar(), 0);
+  // Nothing to page to: the listing stays where it was.
+  EXPECT_EQ(VeltorTest::ImageDifference(w.Data(), before), QString());
+  // The whole buffer is in view: the red part spans the bar but for the
+  // share of the one sample past the last shown start.
+  const QImage img = w.l->SurfaceImage();
+  const int y = bar.Top + bar.Height() / 2;
+  EXPECT_EQ(PixelAt(img, bar.Left, y), clRed);
+  EXPECT_EQ(PixelAt(img, bar.Left + bar.Width() * 24 / 25 - 1, y), clRed);
+  EXPECT_EQ(PixelAt(img, bar.Right - 1, y), clSilver);
 }
 
 TEST(LogicInput, FractionalStepsCarryTheRemainder) {

@@ -1,4 +1,6 @@
 #include "logic/logic.h"
+#include "logic/logic_layout.h"
+#include "logic/logic_model.h"
 
 #include "testutil.h"
 
@@ -277,4 +279,141 @@ TEST(LogicModel, SnapshotsCopyTheDataAreaOrTheWholeControl) {
   TBitmap* all = l.PrintAll();  // replaces the first one
   EXPECT_EQ(all->Image(), surface);
   l.ReleaseSnapshot();
+}
+
+// ---------------------------------------------------------------- the model alone
+
+namespace {
+
+TLogicModel LaidOutModel(int pageLines = 0) {
+  TLogicModel m;
+  m.SetLaidOut();
+  m.SetPageLines(pageLines);
+  return m;
+}
+
+}  // namespace
+
+TEST(LogicRules, BeforeTheLayoutChannelsAndWidthOnlyStore) {
+  TLogicModel m;
+  EXPECT_FALSE(m.SetChanLast(40));
+  EXPECT_EQ(m.ChanLast(), 40);
+  EXPECT_FALSE(m.SetLogSize(TLogicModel::Size8));
+  EXPECT_EQ(m.BufferCount(), 4000);
+  EXPECT_EQ(m.ChanLast(), 40);  // not yet kept within the width
+  EXPECT_EQ(m.SetPointerPos(900), TLogicModel::PointerStored);
+  EXPECT_EQ(m.DispStartPos(), 0);  // the view stays
+  EXPECT_EQ(m.NextMatch(), -1);
+
+  m.SetLaidOut();
+  EXPECT_TRUE(m.SetChanLast(40));
+  EXPECT_EQ(m.ChanLast(), 7);
+  EXPECT_TRUE(m.SetLogSize(TLogicModel::Size16));
+  EXPECT_FALSE(m.SetLogSize(TLogicModel::Size16));
+  EXPECT_EQ(m.SetPointerPos(1500), TLogicModel::ViewMoved);
+  EXPECT_EQ(m.DispStartPos(), 1475);
+  EXPECT_EQ(m.SetPointerPos(1500), TLogicModel::PointerKept);
+  EXPECT_EQ(m.SetPointerPos(1510), TLogicModel::PointerMoved);
+}
+
+TEST(LogicRules, TextPageComesFromThePageLinesSet) {
+  TLogicModel m = LaidOutModel(10);
+  ASSERT_TRUE(m.SetModus(TLogicModel::TextDisp));
+  EXPECT_FALSE(m.SetModus(TLogicModel::TextDisp));
+  m.SetPointerPos(500);
+  m.PrepareRedraw();  // the new mode's view: a page around the pointer
+  EXPECT_EQ(m.DispStartPos(), 495);
+  EXPECT_EQ(m.DispEndPos(), 505);
+  EXPECT_TRUE(m.SetDispStartPos(995));
+  EXPECT_EQ(m.DispStartPos(), 989);
+  EXPECT_EQ(m.DispEndPos(), 999);
+  EXPECT_FALSE(m.StepLineForward());
+  EXPECT_TRUE(m.SetDispEndPos(3));
+  EXPECT_EQ(m.DispStartPos(), 0);
+  EXPECT_EQ(m.DispEndPos(), 10);
+  EXPECT_FALSE(m.StepLineBack());
+  EXPECT_TRUE(m.StepLineForward());
+  EXPECT_EQ(m.DispEndPos(), 11);
+}
+
+// Every buffer size against every page, down to pages of no line at all:
+// whatever the user does, the view never starts before the first sample and
+// the position bar's red part stays in the bar.
+TEST(LogicRules, TextViewNeverStartsBeforeTheBuffer) {
+  const TRect bar(0, 0, 97, 8);
+  for (int size : {100, 104, 400, 4000}) {
+    for (int page : {-3, -1, 0, 10, 23, 24, 25, 26, 40, 1000}) {
+      TLogicModel m = LaidOutModel(page);
+      m.SetBufferSize(size);
+      m.SetPointerPos(m.BufferCount() - 1);
+      m.SetModus(TLogicModel::TextDisp);
+      auto check = [&](const char* step) {
+        EXPECT_GE(m.DispStartPos(), 0) << size << " bytes, page " << page << ", " << step;
+        const TRect red = PositionBarSpan(bar, m.DispStartPos(), m.DispEndPos(), m.BufferCount());
+        EXPECT_TRUE(red.Left >= bar.Left && red.Right <= bar.Right && red.Left < red.Right)
+            << size << " bytes, page " << page << ", " << step;
+      };
+      m.PrepareRedraw();
+      check("mode change");
+      for (int i = 0; i < 3; ++i) m.PageForward();
+      check("page forward");
+      m.StepLineForward();
+      check("line forward");
+      m.SetDispStartPos(m.BufferCount());
+      check("start past the end");
+      m.SetDispEndPos(m.BufferCount());
+      check("end past the end");
+      m.SetPointerPos(0);
+      check("pointer to the start");
+      m.PageBack();
+      m.StepLineBack();
+      check("back");
+
+      // A listing near the end of a large buffer, then the buffer shrinks
+      // and the pointer follows it in (as the display does).
+      TLogicModel shrunk = LaidOutModel(page);
+      shrunk.SetModus(TLogicModel::TextDisp);
+      shrunk.PrepareRedraw();
+      shrunk.SetDispStartPos(900);
+      shrunk.SetPointerPos(shrunk.DispEndPos());
+      shrunk.SetBufferSize(size);
+      shrunk.SetPointerPos(shrunk.BufferCount() - 1);
+      EXPECT_GE(shrunk.DispStartPos(), 0) << size << " bytes, page " << page << ", shrunk";
+    }
+  }
+}
+
+TEST(LogicRules, ScrollStepsCarryTheFractionalPixel) {
+  TLogicModel m = LaidOutModel();
+  m.SetDispEndPos(3);  // 3 samples across 100 pixels
+  // 33.3 is 33; 33.3 + 0.3 is 34; 33.3 - 0.3 is 33: the whole width in three.
+  EXPECT_EQ(m.TakeScrollShift(100), 33);
+  EXPECT_EQ(m.TakeScrollShift(100), 34);
+  EXPECT_EQ(m.TakeScrollShift(100), 33);
+  EXPECT_NEAR(m.ScrollFraction(), 0, 1e-9);
+  m.PrepareRedraw();
+  m.TakeScrollShift(100);
+  m.PrepareRedraw();
+  EXPECT_EQ(m.ScrollFraction(), 0);  // a full redraw carries nothing
+}
+
+TEST(LogicRules, ZoomButtonsToggleInTheDiagramOnly) {
+  TLogicModel m = LaidOutModel(10);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::RedrawView);
+  EXPECT_EQ(m.DispEndPos(), 999);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.DispStartPos(), 20);
+  EXPECT_EQ(m.DispEndPos(), 80);
+  EXPECT_EQ(m.ToggleChannelZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.ChanLast(), 31);
+  EXPECT_EQ(m.ShiftChannels(1), TLogicModel::NoUpdate);  // 31 is the top
+  EXPECT_EQ(m.ToggleChannelZoom(), TLogicModel::RepaintAll);
+  EXPECT_EQ(m.ChanFirst(), 2);
+  EXPECT_EQ(m.ShiftChannels(-1), TLogicModel::RedrawView);
+  EXPECT_EQ(m.ChanFirst(), 1);
+  EXPECT_EQ(m.ChanLast(), 4);
+  m.SetModus(TLogicModel::TextDisp);
+  EXPECT_EQ(m.ToggleTimeZoom(), TLogicModel::NoUpdate);
+  EXPECT_EQ(m.ShiftChannels(-1), TLogicModel::NoUpdate);
+  EXPECT_EQ(m.ChanFirst(), 1);
 }

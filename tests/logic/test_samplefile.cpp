@@ -46,7 +46,7 @@ struct Files {
 
 }  // namespace
 
-TEST(SampleFile, SaveWritesTheDocumentedBytes) {
+TEST(SampleFile, SaveWritesTheFileFormatBytes) {
   Files files;
   TLogic l;
   l.SetBufferSize(100);
