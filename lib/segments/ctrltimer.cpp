@@ -355,7 +355,8 @@ void TCtrlTimer::Paint() {
   FitFont(c, FLayout.Buttons[0], QStringLiteral("TRIGGER"));
   FButtonFont = c.Font;
   FShown = true;
-  DrawDigits(FColSegm);
+  // A full repaint while blinking shows the blink phase of the moment.
+  DrawDigits(FMode == SegmentEnums::elapsed && BlinkState() ? FColElapsed : FColSegm);
   DrawCaption();
   DrawButtons();
 }

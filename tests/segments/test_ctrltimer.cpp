@@ -72,6 +72,7 @@ TEST(CtrlTimer, CountsDownThroughATriggerToTheEnd) {
 
   // The digits blink between the end colour and the segment colour.
   const TRect digits = t.Geometry().Digits;
+  t.SurfaceImage();  // shown once, so the blink clock draws on it
   bool red[2];
   for (bool& r : red) {
     for (int i = 0; i < 7; ++i) TimerTick();
