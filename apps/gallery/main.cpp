@@ -13,6 +13,7 @@
 #include "buttons/buttons_classes.h"
 #include "foundation/foundation_classes.h"
 #include "logic/logic_classes.h"
+#include "meters/meters_classes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
   Veltor::RegisterFoundationClasses();
   Veltor::RegisterLogicClasses();
   Veltor::RegisterButtonClasses();
+  Veltor::RegisterMeterClasses();
 
   const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles();
   const QImage sheet = Gallery::ContactSheet(tiles);
