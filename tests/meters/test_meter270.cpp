@@ -1,8 +1,10 @@
 #include "meters/meter270.h"
+#include "meters/meters_classes.h"
 
 #include "buttons/led.h"
 #include "foundation/helpers.h"
 #include "foundation/tickregistry.h"
+#include "formtest.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +43,7 @@ TEST(Meter270, LayoutOfTheDefaultMeter) {
   const TPoint c = l.C;
   const auto unturned = [&](TPoint p) { return RotatePoint(c, p, 135); };
   EXPECT_EQ(unturned(l.Needle[2]).X - unturned(l.Needle[1]).X, 10);
+  EXPECT_EQ(unturned(l.Peak[2]).X - unturned(l.Peak[1]).X, 16);  // 2 x (5 x 17 div 10)
   EXPECT_LT(unturned(l.Needle[0]).Y, c.Y - l.HubRadius);  // tip above the hub
   EXPECT_EQ(l.LedRadius, l.HubRadius / 2);
   EXPECT_EQ(m->InnerRect(), l.R);
@@ -125,19 +128,32 @@ TEST(Meter270, DampedNeedleMovesOnTheTick) {
   EXPECT_EQ(m->Model().ShownValue(), 87.5);
 }
 
-TEST(Meter270, StoredRangeWithoutWidthDrawsAOneUnitScale) {
-  TMeter270 m;
-  m.BeginLoading();
-  m.setProperty("ValueStart", 10.0);
-  m.setProperty("ValueEnd", 5.0);
-  m.EndLoading();
-  EXPECT_EQ(m.ValueEnd(), 5);
-  m.PaintNow();
-  m.SetValue(10.5);  // half way: the needle points straight up
-  const TMeter270Layout& l = m.Layout();
-  const QImage img = m.SurfaceImage();
+TEST(Meter270, StoredFormKeepsValuesAndARangeWithoutWidthDrawsAOneUnitScale) {
+  RegisterMeterClasses();
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
+  <widget class="TMeter270" name="Drehzahl">
+   <property name="geometry"><rect><x>0</x><y>0</y><width>200</width><height>200</height></rect></property>
+   <property name="Shape"><enum>sstCircle</enum></property>
+   <property name="PeakMode"><enum>ppDrag</enum></property>
+   <property name="ValueStart"><double>10</double></property>
+   <property name="ValueEnd"><double>5</double></property>
+   <property name="ValueMinE"><double>-50</double></property>
+  </widget>)");
+  ASSERT_TRUE(form);
+  auto* m = form->findChild<TMeter270*>("Drehzahl");
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->Shape(), sstCircle);
+  EXPECT_EQ(m->PeakMode(), ppDrag);
+  EXPECT_EQ(m->ValueEnd(), 5);
+  EXPECT_EQ(m->ValueMinE(), -50);
+  m->PaintNow();
+  m->SetValue(10.5);  // half way: the needle points straight up
+  const TMeter270Layout& l = m->Layout();
+  const QImage img = m->SurfaceImage();
   EXPECT_EQ(PixelAt(img, l.C.X, l.P(0, 500).Y), clRed);
-  EXPECT_FALSE(m.EndLabelBox().IsEmpty());
+  EXPECT_FALSE(m->EndLabelBox().IsEmpty());
+  EXPECT_GT(m->EndLabelBox().Left, l.C.X);
 }
 
 TEST(Meter270, DecadeScaleHasALabelPerDecade) {
