@@ -16,6 +16,7 @@
 #include "potis/potis_classes.h"
 #include "system/system_classes.h"
 #include "segments/segments_classes.h"
+#include "meters/meters_classes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
   Veltor::RegisterPotiClasses();
   Veltor::RegisterSystemClasses();
   Veltor::RegisterSegmentClasses();
+  Veltor::RegisterMeterClasses();
 
   const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles();
   const QImage sheet = Gallery::ContactSheet(tiles);

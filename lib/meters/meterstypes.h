@@ -1,0 +1,41 @@
+#pragma once
+// Enumerations of the round meters and the panel meters.
+
+#include <QObject>
+
+namespace Veltor {
+namespace MeterEnums {
+Q_NAMESPACE
+
+// Face of the 270 and 360 degree meters.
+enum TShapeTypeT { sstRectangle, sstSquare, sstRoundrect, sstRoundSquare, sstCircle };
+Q_ENUM_NS(TShapeTypeT)
+
+// Face of the 120 and 180 degree meters.
+enum TmShapeType { smtRectangle, smtRoundrect };
+Q_ENUM_NS(TmShapeType)
+
+// Peak pointer: none, one that only rises, or one that falls back to the
+// needle.
+enum TPeakPtrMode { ppNone, ppPeak, ppDrag };
+Q_ENUM_NS(TPeakPtrMode)
+
+}  // namespace MeterEnums
+
+using MeterEnums::TShapeTypeT;
+using MeterEnums::sstRectangle;
+using MeterEnums::sstSquare;
+using MeterEnums::sstRoundrect;
+using MeterEnums::sstRoundSquare;
+using MeterEnums::sstCircle;
+
+using MeterEnums::TmShapeType;
+using MeterEnums::smtRectangle;
+using MeterEnums::smtRoundrect;
+
+using MeterEnums::TPeakPtrMode;
+using MeterEnums::ppNone;
+using MeterEnums::ppPeak;
+using MeterEnums::ppDrag;
+
+}  // namespace Veltor
