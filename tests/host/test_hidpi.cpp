@@ -139,7 +139,7 @@ TEST(DeviceGrid, EdgesLieWhereQPainterFillsPutThem) {
 TEST(DeviceGrid, LengthsRoundUpAndFarEdgesTakeThePartialPixel) {
   EXPECT_EQ(DeviceLength(5, 1.25), 7);
   EXPECT_EQ(DeviceLength(7, 2), 14);
-  EXPECT_EQ(DeviceLength(10, 1.1), 11);  // 10 * 1.1 is a hair above 11
+  EXPECT_EQ(DeviceLength(50, 1.1), 55);  // 50 * 1.1 comes out a hair above 55
   EXPECT_EQ(DeviceLength(9, 1), 9);
   for (qreal r : {1.1, 1.2, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
     int wrong = 0;
@@ -177,6 +177,26 @@ TEST(CanvasAtRatio, OwnRoutinesDrawTheRatioOnePictureInWholeBlocks) {
     EXPECT_EQ((BlockDifference(scaled.Image(), ref.Image())).toStdString(), "") << "ratio " << r;
     EXPECT_EQ(scaled.Canvas().Pixel(35, 3), clNavy) << "ratio " << r;
     EXPECT_EQ(scaled.Canvas().ClipRect(), TRect(0, 0, w, h));
+  }
+}
+
+TEST(CanvasAtRatio, ClipsWhereOurOwnRoutinesDo) {
+  const auto draw = [](TCanvas& c) {
+    c.SetClipRect(TRect(3, 2, 12, 9));
+    c.Pen.Style = psClear;
+    c.Brush.Color = clRed;
+    c.Ellipse(-20, -20, 40, 40);  // a QPainter fill over the whole picture
+    c.Brush.Color = clBlue;
+    c.FillRect(TRect(10, 0, 20, 4));  // our own spans
+    c.Font.Height = -20;
+    c.TextRect(TRect(0, 6, 5, 14), 0, 5, QStringLiteral("W"));
+  };
+  TBitmap ref(20, 14);
+  draw(ref.Canvas());
+  for (qreal r : kRatios) {
+    TBitmap scaled(20, 14, r);
+    draw(scaled.Canvas());
+    EXPECT_EQ((BlockDifference(scaled.Image(), ref.Image())).toStdString(), "") << "ratio " << r;
   }
 }
 
@@ -545,6 +565,21 @@ TEST(HiDpiControl, ForcedRatiosMakeTheSurfaceAnewOnce) {
   EXPECT_TRUE(WarningLog::Texts()[0].contains(QStringLiteral("surface ratio 20 kept to 8")));
 }
 
+TEST(HiDpiControl, ShownControlsRepaintAtANewProcessWideRatio) {
+  DefaultRatioScope restore;
+  QWidget window;
+  window.resize(50, 40);
+  auto* s = new Scene(&window);
+  s->SetBounds(0, 0, 30, 20);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QCoreApplication::processEvents();
+  const int paints = s->Paints;
+  TControl::SetDefaultSurfaceRatio(2);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(s->Paints, paints + 1);
+}
+
 TEST(HiDpiControl, BlitsLandOneToOneAndPartialUpdatesMeetTheRest) {
   for (qreal r : {2.0, 1.5, 1.25}) {
     Scene s;
@@ -577,6 +612,8 @@ TEST(ScreenRatio, SurfaceFollowsTheScreen) {
   window.resize(80, 50);
   auto* s = new Scene(&window);
   s->SetBounds(3, 5, 60, 40);
+  // A control may be drawn on before it is shown.
+  EXPECT_EQ(s->SurfaceRatio(), s->devicePixelRatio());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   const qreal screen = window.devicePixelRatio();
@@ -598,6 +635,8 @@ TEST(ScreenRatio, MovingToAScreenOfAnotherRatioMakesTheSurfaceAnew) {
   window.resize(80, 50);
   auto* s = new Scene(&window);
   s->SetBounds(3, 5, 60, 40);
+  auto* hidden = new Scene(&window);
+  hidden->hide();
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   QScreen* other = nullptr;
@@ -610,8 +649,9 @@ TEST(ScreenRatio, MovingToAScreenOfAnotherRatioMakesTheSurfaceAnew) {
   const int paints = s->Paints;
 
   window.windowHandle()->setScreen(other);
-  // Told at once, before any paint.
+  // A hidden control is not painted, but told as well.
   EXPECT_EQ(s->SurfaceRatio(), other->devicePixelRatio());
+  EXPECT_EQ(hidden->SurfaceRatio(), other->devicePixelRatio());
   QCoreApplication::processEvents();
   EXPECT_GT(s->Paints, paints);
   const QImage surface = s->SurfaceImage();
