@@ -204,41 +204,48 @@ void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
   const bool gapsFilled = pattern && Brush.Style != bsClear;
   const QRgb gap = ToPixel(Brush.Color);
   const TPenMode mode = Pen.Mode;
-  const TDeviceGrid& grid = Grid();
-  const bool scaled = grid.Scaled();
   const int sx = x1 > x0 ? 1 : -1;
   const int sy = y1 > y0 ? 1 : -1;
-  int x = x0;
-  int y = y0;
-  int err = (dx > dy ? dx : -dy) / 2;
-  DashWalker dashes(pattern, FStylePos);
-  for (int i = 0; i < steps; ++i, dashes.Next()) {
-    if (inside || clip.contains(x, y)) {
-      QRgb colour = pen;
-      bool draw = true;
-      if (!dashes.On()) {
-        colour = gap;
-        draw = gapsFilled;
-      }
-      if (draw) {
-        const auto put = [mode, colour](QRgb& px) { px = mode == pmCopy ? colour : Rop2(mode, colour, px); };
-        if (scaled) {
-          ForDevicePixels(grid, bits, stride, x, y, put);
-        } else {
-          put(reinterpret_cast<QRgb*>(bits + y * stride)[x]);
+  // One walk for both layouts of the pixels, so that the ratio-1 loop stays
+  // as lean as it was.
+  const auto walk = [&](auto plot) {
+    int x = x0;
+    int y = y0;
+    int err = (dx > dy ? dx : -dy) / 2;
+    DashWalker dashes(pattern, FStylePos);
+    for (int i = 0; i < steps; ++i, dashes.Next()) {
+      if (inside || clip.contains(x, y)) {
+        QRgb colour = pen;
+        bool draw = true;
+        if (!dashes.On()) {
+          colour = gap;
+          draw = gapsFilled;
         }
+        if (draw) plot(x, y, colour);
+      }
+      ++FStylePos;
+      const int e2 = err;
+      if (e2 > -dx) {
+        err -= dy;
+        x += sx;
+      }
+      if (e2 < dy) {
+        err += dx;
+        y += sy;
       }
     }
-    ++FStylePos;
-    const int e2 = err;
-    if (e2 > -dx) {
-      err -= dy;
-      x += sx;
-    }
-    if (e2 < dy) {
-      err += dx;
-      y += sy;
-    }
+  };
+  const TDeviceGrid& grid = Grid();
+  if (grid.Scaled()) {
+    walk([&](int x, int y, QRgb colour) {
+      ForDevicePixels(grid, bits, stride, x, y,
+                      [mode, colour](QRgb& px) { px = mode == pmCopy ? colour : Rop2(mode, colour, px); });
+    });
+  } else {
+    walk([&](int x, int y, QRgb colour) {
+      QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
+      px = mode == pmCopy ? colour : Rop2(mode, colour, px);
+    });
   }
   Changed(span);
 }
@@ -376,9 +383,20 @@ TSpanWriter::TSpanWriter(TCanvas& canvas, TColor colour) {
 void TSpanWriter::Block(int x1, int x2, int y1, int y2) {
   if (y1 >= y2) return;
   const int left = FEdgesX[x1];
-  const std::size_t count = std::size_t(FEdgesX[x2] - left);
-  for (int y = FEdgesY[y1], bottom = FEdgesY[y2]; y < bottom; ++y) {
-    std::wmemset(reinterpret_cast<wchar_t*>(FBits + y * FStride) + left, wchar_t(FPixel), count);
+  const int count = FEdgesX[x2] - left;
+  uchar* row = FBits + FEdgesY[y1] * FStride + left * qsizetype(sizeof(QRgb));
+  const int rows = FEdgesY[y2] - FEdgesY[y1];
+  if (count <= 8) {
+    // The columns of vertical runs: a call per row would cost more than the
+    // pixels.
+    for (int i = 0; i < rows; ++i, row += FStride) {
+      QRgb* p = reinterpret_cast<QRgb*>(row);
+      for (int j = 0; j < count; ++j) p[j] = FPixel;
+    }
+    return;
+  }
+  for (int i = 0; i < rows; ++i, row += FStride) {
+    std::wmemset(reinterpret_cast<wchar_t*>(row), wchar_t(FPixel), std::size_t(count));
   }
 }
 
