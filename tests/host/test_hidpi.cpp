@@ -293,6 +293,7 @@ struct DefaultRatioScope {
 
 TEST(HiDpiControl, RatioTwoBoxDownsampledIsTheRatioOnePictureButForFinerEdges) {
   Scene one, two;
+  one.SetSurfaceRatio(1);
   two.SetSurfaceRatio(2);
   const QImage ref = one.SurfaceImage();
   const QImage full = two.SurfaceImage();
@@ -347,7 +348,8 @@ TEST(HiDpiControl, ForcedRatiosMakeTheSurfaceAnewOnce) {
   s.SetSurfaceRatio(0);
   EXPECT_EQ(s.SurfaceRatio(), 2);
   TControl::SetDefaultSurfaceRatio(0);
-  EXPECT_EQ(other.SurfaceImage().size(), QSize(7, 5));
+  const qreal screen = other.devicePixelRatio();
+  EXPECT_EQ(other.SurfaceImage().size(), QSize(DeviceLength(7, screen), DeviceLength(5, screen)));
 
   const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   s.SetSurfaceRatio(20);
