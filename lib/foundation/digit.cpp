@@ -99,6 +99,8 @@ void TDigit::Draw(QChar ch, QChar point, TColor color, bool italic, TCanvas& can
   CellColor = color;
 
   if (!FBitmap) FBitmap = std::make_unique<TBitmap>(DigitWidth, DigitHeight);
+  // Drawn at the target's ratio, the stretched cell stays sharp.
+  FBitmap->SetRatio(canvas.Ratio());
   TCanvas& c = FBitmap->Canvas();
   c.Brush.Style = bsSolid;
   c.Brush.Color = CellBack;

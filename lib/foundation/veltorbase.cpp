@@ -10,14 +10,18 @@ void TVeltorBase::NotifyChange() {
 }
 
 void TVeltorBase::Paint() {
-  FBackBitmap.SetSize(Width(), Height());
-  FDrawBitmap.SetSize(Width(), Height());
+  // The layers follow the surface's ratio, so copying them onto it is one to
+  // one; at a new ratio the static layer must be drawn again.
+  const qreal ratio = SurfaceRatio();
+  if (FBackBitmap.Ratio() != ratio) FPainted = false;
+  FBackBitmap.SetSize(Width(), Height(), ratio);
+  FDrawBitmap.SetSize(Width(), Height(), ratio);
   FInnerRect = PaintFrame(FDrawBitmap.Canvas(), Look(), Width(), Height());
 }
 
 void TVeltorBase::DrawPressed(bool pressed) {
   FStatus = pressed;
-  FDrawBitmap.SetSize(Width(), Height());
+  FDrawBitmap.SetSize(Width(), Height(), SurfaceRatio());
   FInnerRect = DrawPressedFrame(FDrawBitmap.Canvas(), Look(), Width(), Height(), pressed);
 }
 

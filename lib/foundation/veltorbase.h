@@ -2,7 +2,8 @@
 // TVeltorBase: the frame of TRahmen painted into an off-screen bitmap, the
 // base of the instruments. Paint leaves the frame, rings and background in
 // DrawBitmap(); the descendant draws its static layer into BackBitmap(), its
-// content into DrawBitmap() and copies the result to its canvas.
+// content into DrawBitmap() and copies the result to its canvas. Both layers
+// are kept at the control's SurfaceRatio().
 
 #include "foundation/framedcontrol.h"
 

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace Veltor {
 
@@ -20,42 +19,9 @@ int MulDiv(int a, int b, int c) {
   return int(p < 0 ? -q : q);
 }
 
-constexpr QRgb Opaque(quint32 rgb) { return 0xFF000000u | rgb; }
-
-// Our colours are 0x00BBGGRR; image pixels are 0xFFRRGGBB.
-QRgb ToPixel(TColor c) {
-  const quint32 v = c.ToRGB();
-  return Opaque(((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF));
-}
-
-// The sixteen binary raster operations of the pen on the colour bits.
-QRgb Rop2(TPenMode mode, QRgb pen, QRgb dst) {
-  const quint32 s = pen & 0xFFFFFF;
-  const quint32 d = dst & 0xFFFFFF;
-  quint32 r = d;
-  switch (mode) {
-    case pmBlack: r = 0; break;
-    case pmWhite: r = 0xFFFFFF; break;
-    case pmNop: r = d; break;
-    case pmNot: r = ~d; break;
-    case pmCopy: r = s; break;
-    case pmNotCopy: r = ~s; break;
-    case pmMergePenNot: r = s | ~d; break;
-    case pmMaskPenNot: r = s & ~d; break;
-    case pmMergeNotPen: r = ~s | d; break;
-    case pmMaskNotPen: r = ~s & d; break;
-    case pmMerge: r = s | d; break;
-    case pmNotMerge: r = ~(s | d); break;
-    case pmMask: r = s & d; break;
-    case pmNotMask: r = ~(s & d); break;
-    case pmXor: r = s ^ d; break;
-    case pmNotXor: r = ~(s ^ d); break;
-  }
-  return Opaque(r & 0xFFFFFF);
-}
-
-// The composition mode doing the same as Rop2 inside QPainter. pmBlack and
-// pmWhite are handled by drawing black or white with Source.
+// The composition mode doing inside QPainter what the pixel routines' raster
+// operations do. pmBlack and pmWhite are handled by drawing black or white
+// with Source.
 QPainter::CompositionMode CompositionFor(TPenMode mode) {
   switch (mode) {
     case pmNot: return QPainter::RasterOp_NotDestination;
@@ -92,56 +58,6 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle s) {
     case bsDiagCross: return Qt::DiagCrossPattern;
   }
   return Qt::SolidPattern;
-}
-
-// On/off runs in pixels of the thin styled pens.
-struct DashPattern {
-  int runs[6];
-  int count;
-  int period;
-};
-
-const DashPattern* PatternFor(TPenStyle style) {
-  static const DashPattern dash{{18, 6}, 2, 24};
-  static const DashPattern dot{{3, 3}, 2, 6};
-  static const DashPattern dashDot{{9, 6, 3, 6}, 4, 24};
-  static const DashPattern dashDotDot{{9, 3, 3, 3, 3, 3}, 6, 24};
-  switch (style) {
-    case psDash: return &dash;
-    case psDot: return &dot;
-    case psDashDot: return &dashDot;
-    case psDashDotDot: return &dashDotDot;
-    default: return nullptr;
-  }
-}
-
-// Walks a dash pattern pixel by pixel without dividing at every step.
-class DashWalker {
- public:
-  DashWalker(const DashPattern* p, int pos) : FPattern(p) {
-    if (!p) return;
-    int at = pos % p->period;
-    while (at >= p->runs[FRun]) {
-      at -= p->runs[FRun];
-      FRun = (FRun + 1) % p->count;
-    }
-    FLeft = p->runs[FRun] - at;
-  }
-  bool On() const { return !FPattern || FRun % 2 == 0; }
-  void Next() {
-    if (!FPattern || --FLeft > 0) return;
-    FRun = (FRun + 1) % FPattern->count;
-    FLeft = FPattern->runs[FRun];
-  }
-
- private:
-  const DashPattern* FPattern;
-  int FRun = 0;
-  int FLeft = 0;
-};
-
-QRect SpanRect(int x1, int y1, int x2, int y2) {
-  return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
 }
 
 }  // namespace
@@ -221,9 +137,18 @@ void TCanvas::Release() {
   }
 }
 
+const TDeviceGrid& TCanvas::Grid() const {
+  if (!FTarget) {
+    static const TDeviceGrid none;
+    return none;
+  }
+  if (!FGrid.Describes(*FTarget)) FGrid = TDeviceGrid::Of(*FTarget);
+  return FGrid;
+}
+
 QRect TCanvas::Bounds() const {
   if (!Ready()) return QRect();
-  const QRect all = FTarget->rect();
+  const QRect all(0, 0, Grid().Width(), Grid().Height());
   return FClipSet ? (FClip & all) : all;
 }
 
@@ -236,7 +161,7 @@ void TCanvas::Changed(const QRect& r) {
 void TCanvas::SetClipRect(const TRect& r) {
   FClip = r.ToQRect();
   FClipSet = true;
-  if (FPainter) FPainter->setClipRect(FClip);
+  if (FPainter) ApplyClip();
 }
 
 void TCanvas::ClearClip() {
@@ -252,10 +177,45 @@ QPainter& TCanvas::Begin() {
     FPainter->setRenderHint(QPainter::Antialiasing, false);
     FPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     FPainter->setRenderHint(QPainter::LosslessImageRendering, true);
-    if (FClipSet) FPainter->setClipRect(FClip);
+    if (FClipSet) ApplyClip();
   }
   FPainter->resetTransform();
   return *FPainter;
+}
+
+QPainter& TCanvas::BeginDevice() {
+  QPainter& p = Begin();
+  // The world transform undoes the scaling QPainter applies for the image's
+  // ratio; the product is recognised as the identity, so pictures and fills
+  // land on whole device pixels.
+  const qreal ratio = Grid().Ratio();
+  if (ratio != 1) p.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+  return p;
+}
+
+void TCanvas::ApplyClip() {
+  // Set in device pixels, so that QPainter clips where our own routines do,
+  // whatever transform the last drawing left behind (a rotated text, a
+  // shifted polygon fill).
+  QPainter& p = *FPainter;
+  const TDeviceGrid& g = Grid();
+  p.setWorldTransform(QTransform::fromScale(1 / g.Ratio(), 1 / g.Ratio()));
+  p.setClipRect(g.Map(FClip & QRect(0, 0, g.Width(), g.Height())));
+  p.resetTransform();
+}
+
+void TCanvas::FillDevice(const QRect& r, const QBrush& brush) {
+  QPainter& p = BeginDevice();
+  const TDeviceGrid& g = Grid();
+  if (g.Scaled() && brush.style() != Qt::SolidPattern) {
+    // Hatches keep their logical size.
+    QBrush scaled(brush);
+    scaled.setTransform(QTransform::fromScale(g.Ratio(), g.Ratio()));
+    p.fillRect(g.Map(r), scaled);
+  } else {
+    p.fillRect(g.Map(r), brush);
+  }
+  p.resetTransform();
 }
 
 void TCanvas::ApplyShapeState(bool withPen, bool withBrush) {
@@ -263,7 +223,9 @@ void TCanvas::ApplyShapeState(bool withPen, bool withBrush) {
   p.setCompositionMode(CompositionFor(Pen.Mode));
   if (withPen) {
     QPen pen(PenModeColor(Pen.Mode, Pen.Color));
-    pen.setWidth(Pen.Width <= 1 ? 0 : Pen.Width);
+    // A cosmetic pen is one device pixel wide; at other ratios a thin outline
+    // covers whole logical pixels, as at ratio 1.
+    pen.setWidth(Pen.Width > 1 ? Pen.Width : Grid().Scaled() ? 1 : 0);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
@@ -275,114 +237,6 @@ void TCanvas::ApplyShapeState(bool withPen, bool withBrush) {
   } else {
     p.setBrush(Qt::NoBrush);
   }
-}
-
-// ---- lines
-
-void TCanvas::MoveTo(int x, int y) {
-  PenPos = TPoint(x, y);
-  FStylePos = 0;
-}
-
-void TCanvas::LineTo(int x, int y) {
-  if (Ready() && Pen.Style != psClear && Pen.Mode != pmNop) {
-    if (Pen.Width <= 1) {
-      ThinLine(PenPos.X, PenPos.Y, x, y);
-    } else {
-      WideLine(PenPos.X, PenPos.Y, x, y);
-    }
-  }
-  PenPos = TPoint(x, y);
-}
-
-// Bresenham's line from (x0, y0) towards (x1, y1), leaving out the end pixel,
-// straight into the image rows.
-void TCanvas::ThinLine(int x0, int y0, int x1, int y1) {
-  const int dx = std::abs(x1 - x0);
-  const int dy = std::abs(y1 - y0);
-  const int steps = std::max(dx, dy);
-  if (steps == 0) return;
-  const QRect clip = Bounds();
-  const QRect span = SpanRect(x0, y0, x1, y1);
-  if (!clip.intersects(span)) {
-    FStylePos += steps;
-    return;
-  }
-  const bool inside = clip.contains(span);
-  // Pixels go straight into the rows. A painter may stay active: an image is
-  // never shared while it is being painted, so bits() cannot detach it.
-  EnsureRawFormat();
-  uchar* const bits = FTarget->bits();
-  const qsizetype stride = FTarget->bytesPerLine();
-  const QRgb pen = ToPixel(Pen.Color);
-  const DashPattern* pattern = PatternFor(Pen.Style);
-  const bool gapsFilled = pattern && Brush.Style != bsClear;
-  const QRgb gap = ToPixel(Brush.Color);
-  const TPenMode mode = Pen.Mode;
-  const int sx = x1 > x0 ? 1 : -1;
-  const int sy = y1 > y0 ? 1 : -1;
-  int x = x0;
-  int y = y0;
-  int err = (dx > dy ? dx : -dy) / 2;
-  DashWalker dashes(pattern, FStylePos);
-  for (int i = 0; i < steps; ++i, dashes.Next()) {
-    if (inside || clip.contains(x, y)) {
-      QRgb colour = pen;
-      bool draw = true;
-      if (!dashes.On()) {
-        colour = gap;
-        draw = gapsFilled;
-      }
-      if (draw) {
-        QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
-        px = mode == pmCopy ? colour : Rop2(mode, colour, px);
-      }
-    }
-    ++FStylePos;
-    const int e2 = err;
-    if (e2 > -dx) {
-      err -= dy;
-      x += sx;
-    }
-    if (e2 < dy) {
-      err += dx;
-      y += sy;
-    }
-  }
-  Changed(span);
-}
-
-void TCanvas::WideLine(int x0, int y0, int x1, int y1) {
-  if ((x0 == x1 || y0 == y1) && Pen.Style == psSolid) {
-    // Straight wide lines are a band of pixels: columns (or rows) from
-    // centre - width/2 on, from the start up to the end, which is left out.
-    const int w = Pen.Width;
-    QRect band = x0 == x1 ? QRect(x0 - w / 2, std::min(y0, y1 + 1), w, std::abs(y1 - y0))
-                          : QRect(std::min(x0, x1 + 1), y0 - w / 2, std::abs(x1 - x0), w);
-    band &= Bounds();
-    if (band.isEmpty()) return;
-    EnsureRawFormat();
-    const QRgb pen = ToPixel(Pen.Color);
-    const qsizetype stride = FTarget->bytesPerLine();
-    uchar* bits = FTarget->bits();
-    for (int y = band.top(); y <= band.bottom(); ++y) {
-      QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
-      for (int x = band.left(); x <= band.right(); ++x) row[x] = Rop2(Pen.Mode, pen, row[x]);
-    }
-    Changed(band);
-    return;
-  }
-  ApplyShapeState(true, false);
-  FPainter->drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
-  Changed(SpanRect(x0, y0, x1, y1).adjusted(-Pen.Width, -Pen.Width, Pen.Width, Pen.Width));
-}
-
-void TCanvas::Polyline(const TPoint* points, int count) {
-  if (count < 1) return;
-  const TPoint saved = PenPos;
-  MoveTo(points[0].X, points[0].Y);
-  for (int i = 1; i < count; ++i) LineTo(points[i].X, points[i].Y);
-  PenPos = saved;
 }
 
 // ---- shapes
@@ -532,21 +386,19 @@ void TCanvas::FillRect(const TRect& r) {
     Changed(r.ToQRect());
     return;
   }
-  QPainter& p = Begin();
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.fillRect(r.ToQRect(), QBrush(Brush.Color.ToQColor(), QtBrushStyle(Brush.Style)));
+  Begin().setCompositionMode(QPainter::CompositionMode_Source);
+  FillDevice(r.ToQRect(), QBrush(Brush.Color.ToQColor(), QtBrushStyle(Brush.Style)));
   Changed(r.ToQRect());
 }
 
 void TCanvas::FrameRect(const TRect& r) {
   if (!Ready() || r.IsEmpty()) return;
-  QPainter& p = Begin();
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  const QColor c = Brush.Color.ToQColor();
-  p.fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
-  p.fillRect(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
-  p.fillRect(QRect(r.Left, r.Top, 1, r.Height()), c);
-  p.fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
+  Begin().setCompositionMode(QPainter::CompositionMode_Source);
+  const QBrush c(Brush.Color.ToQColor());
+  FillDevice(QRect(r.Left, r.Top, r.Width(), 1), c);
+  FillDevice(QRect(r.Left, r.Bottom - 1, r.Width(), 1), c);
+  FillDevice(QRect(r.Left, r.Top, 1, r.Height()), c);
+  FillDevice(QRect(r.Right - 1, r.Top, 1, r.Height()), c);
   Changed(r.ToQRect());
 }
 
@@ -565,8 +417,10 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     p.rotate(-Font.Orientation / 10.0);
     x = 0;
     y = 0;
+    if (Brush.Style != bsClear) p.fillRect(QRect(x, y, width, fm.height()), Brush.Color.ToQColor());
+  } else if (Brush.Style != bsClear) {
+    FillDevice(QRect(x, y, width, fm.height()), Brush.Color.ToQColor());
   }
-  if (Brush.Style != bsClear) p.fillRect(QRect(x, y, width, fm.height()), Brush.Color.ToQColor());
   p.setPen(Font.Color.ToQColor());
   p.drawText(x, y + fm.ascent(), text);
   if (Font.Orientation != 0) {
@@ -577,37 +431,33 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
   }
 }
 
-void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
-  if (!Ready() || r.IsEmpty()) return;
-  const QFont& font = QtFont();
-  const QFontMetrics& fm = Metrics();
-  QPainter& p = Begin();
+QPainter& TCanvas::BeginClippedText(const QRect& r) {
+  QPainter& p = BeginDevice();
   p.save();
-  p.setClipRect(r.ToQRect(), FClipSet ? Qt::IntersectClip : Qt::ReplaceClip);
+  p.setClipRect(Grid().Map(r), FClipSet ? Qt::IntersectClip : Qt::ReplaceClip);
   if (Brush.Style != bsClear) {
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(r.ToQRect(), Brush.Color.ToQColor());
+    p.fillRect(Grid().Map(r), Brush.Color.ToQColor());
   }
+  p.resetTransform();
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.setFont(font);
+  p.setFont(QtFont());
   p.setPen(Font.Color.ToQColor());
-  p.drawText(x, y + fm.ascent(), text);
+  return p;
+}
+
+void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
+  if (!Ready() || r.IsEmpty()) return;
+  const int ascent = Metrics().ascent();
+  QPainter& p = BeginClippedText(r.ToQRect());
+  p.drawText(x, y + ascent, text);
   p.restore();
   Changed(r.ToQRect());
 }
 
 void TCanvas::DrawText(const TRect& r, const QString& text, int qtFlags) {
   if (!Ready() || r.IsEmpty()) return;
-  QPainter& p = Begin();
-  p.save();
-  p.setClipRect(r.ToQRect(), FClipSet ? Qt::IntersectClip : Qt::ReplaceClip);
-  if (Brush.Style != bsClear) {
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(r.ToQRect(), Brush.Color.ToQColor());
-  }
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.setFont(QtFont());
-  p.setPen(Font.Color.ToQColor());
+  QPainter& p = BeginClippedText(r.ToQRect());
   p.drawText(r.ToQRect(), qtFlags, text);
   p.restore();
   Changed(r.ToQRect());
@@ -624,19 +474,24 @@ int TCanvas::TextHeight(const QString&) const { return Metrics().height(); }
 
 // ---- pictures
 
+// Pictures are copied in device pixels: a layer of the same size and ratio
+// lands one to one, and one of another ratio is stretched by sampling.
+void TCanvas::DrawPicture(const QRect& d, const QImage& src, const QRect& deviceSource) {
+  BeginDevice().drawImage(Grid().Map(d), src, deviceSource);
+}
+
 void TCanvas::Draw(int x, int y, const QImage& image) {
   if (!Ready() || image.isNull()) return;
-  QPainter& p = Begin();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.drawImage(x, y, image);
-  Changed(QRect(x, y, image.width(), image.height()));
+  Begin().setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRect d(QPoint(x, y), LogicalSize(image));
+  DrawPicture(d, image, image.rect());
+  Changed(d);
 }
 
 void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
   if (!Ready() || image.isNull() || r.IsEmpty()) return;
-  QPainter& p = Begin();
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  p.drawImage(r.ToQRect(), image);
+  Begin().setCompositionMode(QPainter::CompositionMode_SourceOver);
+  DrawPicture(r.ToQRect(), image, image.rect());
   Changed(r.ToQRect());
 }
 
@@ -647,12 +502,12 @@ void TCanvas::CopyRect(const TRect& d, const QImage& src, const TRect& s) {
     case cmBlackness:
     case cmWhiteness:
       p.setCompositionMode(QPainter::CompositionMode_Source);
-      p.fillRect(d.ToQRect(), CopyMode == cmBlackness ? Qt::black : Qt::white);
+      FillDevice(d.ToQRect(), CopyMode == cmBlackness ? Qt::black : Qt::white);
       Changed(d.ToQRect());
       return;
     case cmDstInvert:
       p.setCompositionMode(QPainter::RasterOp_NotDestination);
-      p.fillRect(d.ToQRect(), Qt::black);
+      FillDevice(d.ToQRect(), Qt::black);
       Changed(d.ToQRect());
       return;
     case cmSrcInvert: p.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
@@ -664,120 +519,44 @@ void TCanvas::CopyRect(const TRect& d, const QImage& src, const TRect& s) {
   if (s.IsEmpty() || src.isNull()) return;
   if (&src == FTarget) {
     // Copying within the image: take the source out first.
-    const QImage part = FTarget->copy(s.ToQRect());
-    p.drawImage(d.ToQRect(), part);
+    const QImage part = FTarget->copy(Grid().Map(s.ToQRect()));
+    DrawPicture(d.ToQRect(), part, part.rect());
   } else {
-    p.drawImage(d.ToQRect(), src, s.ToQRect());
+    DrawPicture(d.ToQRect(), src, TDeviceGrid::Of(src).Map(s.ToQRect()));
   }
   Changed(d.ToQRect());
-}
-
-void TCanvas::ScrollRect(const TRect& r, int dx, int dy) {
-  if (!Ready()) return;
-  const QRect area = r.ToQRect() & FTarget->rect();
-  if (area.isEmpty() || (dx == 0 && dy == 0)) return;
-  const int w = area.width() - std::abs(dx);
-  const int h = area.height() - std::abs(dy);
-  if (w > 0 && h > 0) {
-    EnsureRawFormat();
-    uchar* bits = FTarget->bits();
-    const qsizetype stride = FTarget->bytesPerLine();
-    const int srcX = area.left() + std::max(0, -dx);
-    const int dstX = area.left() + std::max(0, dx);
-    const std::size_t bytes = std::size_t(w) * sizeof(QRgb);
-    // Walk the rows against the direction of the move so none is overwritten
-    // before it is read.
-    const int srcTop = area.top() + std::max(0, -dy);
-    const int dstTop = area.top() + std::max(0, dy);
-    for (int i = 0; i < h; ++i) {
-      const int row = dy > 0 ? h - 1 - i : i;
-      std::memmove(bits + (dstTop + row) * stride + dstX * qsizetype(sizeof(QRgb)),
-                   bits + (srcTop + row) * stride + srcX * qsizetype(sizeof(QRgb)), bytes);
-    }
-  }
-  Changed(area);
-}
-
-TColor TCanvas::Pixel(int x, int y) const {
-  if (!Ready() || !FTarget->rect().contains(x, y)) return clNone;
-  const QRgb px = FTarget->pixel(x, y);
-  return TColor::FromRGB(qRed(px), qGreen(px), qBlue(px));
-}
-
-void TCanvas::SetPixel(int x, int y, TColor c) {
-  if (!Ready() || !Bounds().contains(x, y)) return;
-  EnsureRawFormat();
-  reinterpret_cast<QRgb*>(FTarget->scanLine(y))[x] = ToPixel(c);
-  Changed(QRect(x, y, 1, 1));
-}
-
-void TCanvas::DrawFocusRect(const TRect& r) {
-  if (!Ready() || r.IsEmpty()) return;
-  EnsureRawFormat();
-  const QRect clip = Bounds();
-  uchar* const bits = FTarget->bits();
-  const qsizetype stride = FTarget->bytesPerLine();
-  const auto invert = [&](int x, int y) {
-    if ((x + y) % 2 != 0 || !clip.contains(x, y)) return;
-    QRgb& px = reinterpret_cast<QRgb*>(bits + y * stride)[x];
-    px ^= 0x00FFFFFFu;
-  };
-  for (int x = r.Left; x < r.Right; ++x) {
-    invert(x, r.Top);
-    if (r.Bottom - 1 > r.Top) invert(x, r.Bottom - 1);
-  }
-  for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
-    invert(r.Left, y);
-    if (r.Right - 1 > r.Left) invert(r.Right - 1, y);
-  }
-  Changed(r.ToQRect());
-}
-
-void TCanvas::EnsureRawFormat() {
-  const QImage::Format f = FTarget->format();
-  if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied) return;
-  Release();
-  *FTarget = FTarget->convertToFormat(QImage::Format_RGB32);
-}
-
-// ---------------------------------------------------------------- TSpanWriter
-
-TSpanWriter::TSpanWriter(TCanvas& canvas, TColor colour) {
-  QImage* img = canvas.Target();
-  if (!img || img->isNull()) return;  // an empty clip: every span is dropped
-  const TRect clip = canvas.ClipRect();
-  canvas.EnsureRawFormat();
-  FBits = img->bits();
-  FStride = img->bytesPerLine();
-  FLeft = clip.Left;
-  FTop = clip.Top;
-  FRight = clip.Right;
-  FBottom = clip.Bottom;
-  FPixel = ToPixel(colour);
 }
 
 // ---------------------------------------------------------------- TBitmap
 
 TBitmap::TBitmap() : FCanvas(&FImage) {}
 
-TBitmap::TBitmap(int width, int height) : FCanvas(&FImage) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height, qreal ratio) : FCanvas(&FImage) { SetSize(width, height, ratio); }
 
-void TBitmap::SetSize(int width, int height) {
+void TBitmap::SetSize(int width, int height, qreal ratio) {
   width = std::max(0, width);
   height = std::max(0, height);
-  if (width == FImage.width() && height == FImage.height()) return;
+  ratio = BoundedRatio(ratio);
+  if (width == FWidth && height == FHeight && ratio == FRatio) return;
   FCanvas.Release();
   QImage resized;
   if (width > 0 && height > 0) {
-    resized = QImage(width, height, QImage::Format_RGB32);
+    resized = QImage(DeviceLength(width, ratio), DeviceLength(height, ratio), QImage::Format_RGB32);
     resized.fill(Qt::white);
     if (!FImage.isNull()) {
+      // Painted before the new image gets its ratio, so in device pixels: one
+      // to one, or scaled from the old ratio to the new one.
       QPainter p(&resized);
       p.setCompositionMode(QPainter::CompositionMode_Source);
-      p.drawImage(0, 0, FImage);
+      const qreal scale = ratio / FRatio;
+      p.drawImage(QRectF(0, 0, FImage.width() * scale, FImage.height() * scale), FImage, QRectF(FImage.rect()));
     }
+    resized.setDevicePixelRatio(ratio);
   }
   FImage = resized;
+  FWidth = FImage.isNull() ? 0 : width;
+  FHeight = FImage.isNull() ? 0 : height;
+  FRatio = ratio;
 }
 
 }  // namespace Veltor

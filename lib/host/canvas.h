@@ -2,8 +2,16 @@
 // The drawing surface every control paints on: integer pixel geometry with
 // exclusive right and bottom edges, aliased shapes, thin lines that leave out
 // their last pixel, and raster-operation pen modes (XOR really is XOR).
+//
+// The target image may carry a device pixel ratio (QImage::devicePixelRatio).
+// Callers always work in logical pixels: what QPainter draws (text, curves,
+// polygons, pictures) comes out at the full device resolution, while our own
+// pixel routines (thin lines, bands, spans, single pixels, scrolling, the
+// focus rectangle) draw the same logical pixels as at ratio 1, each covering
+// its device pixels as TDeviceGrid lays them out.
 
 #include "host/color.h"
+#include "host/devicegrid.h"
 #include "host/types.h"
 
 #include <QFont>
@@ -69,6 +77,8 @@ class TCanvas {
   // Points the canvas at another image (or none). Ends any painting session.
   void SetTarget(QImage* target);
   QImage* Target() const { return FTarget; }
+  // Device pixels per logical pixel of the target.
+  qreal Ratio() const { return Grid().Ratio(); }
   // Ends the painting session on the image, so that it may be copied, resized
   // or read. The next drawing call starts a new one.
   void Release();
@@ -147,17 +157,33 @@ class TCanvas {
   enum class ShapeOp { Ellipse, RoundRect, Arc, Pie, Chord };
 
   bool Ready() const { return FTarget && !FTarget->isNull(); }
+  // The target's layout of logical pixels, made anew when its size or ratio
+  // changes.
+  const TDeviceGrid& Grid() const;
   // Our own pixel routines write 32-bit opaque pixels straight into the rows;
   // a target of another format is converted to RGB32 first.
   void EnsureRawFormat();
+  // The logical image, within the clip.
   QRect Bounds() const;
   void Changed(const QRect& r);
+  // The painter in logical coordinates.
   QPainter& Begin();
+  // The painter in device pixels of the target.
+  QPainter& BeginDevice();
+  void ApplyClip();
   friend class TSpanWriter;
   void ApplyShapeState(bool withPen, bool withBrush);
-  void ApplyCompositionForPen();
+  // Fills the device pixels of logical rectangle r, exactly as our own pixel
+  // routines lay them out.
+  void FillDevice(const QRect& r, const QBrush& brush);
+  // Copies device rectangle deviceSource of src onto logical rectangle d.
+  void DrawPicture(const QRect& d, const QImage& src, const QRect& deviceSource);
+  // Clips to r, fills it with the brush unless clear and sets up font and
+  // colour; the caller draws the text and restores the painter.
+  QPainter& BeginClippedText(const QRect& r);
 
   void ThinLine(int x0, int y0, int x1, int y1);
+  void ScrollResampled(const QRect& area, int dx, int dy);
   void WideLine(int x0, int y0, int x1, int y1);
   void CurveShape(ShapeOp op, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
 
@@ -167,6 +193,7 @@ class TCanvas {
   const QFontMetrics& Metrics() const;
 
   QImage* FTarget = nullptr;
+  mutable TDeviceGrid FGrid;
   std::unique_ptr<QPainter> FPainter;
   mutable TFont FCachedFont;
   mutable QFont FCachedQFont;
@@ -188,6 +215,7 @@ class TSpanWriter {
     x1 = std::max(x1, FLeft);
     x2 = std::min(x2, FRight);
     if (x1 >= x2) return;
+    if (FEdgesX) return Block(x1, x2, y, y + 1);
     // wmemset: the C library's vectorised fill of 32-bit units.
     static_assert(sizeof(wchar_t) == sizeof(QRgb), "32-bit wchar_t expected");
     std::wmemset(reinterpret_cast<wchar_t*>(FBits + y * FStride) + x1, wchar_t(FPixel), std::size_t(x2 - x1));
@@ -196,31 +224,46 @@ class TSpanWriter {
     if (x < FLeft || x >= FRight) return;
     y1 = std::max(y1, FTop);
     y2 = std::min(y2, FBottom);
+    if (FEdgesX) return Block(x, x + 1, y1, y2);
     uchar* p = FBits + y1 * FStride + x * qsizetype(sizeof(QRgb));
     for (int y = y1; y < y2; ++y, p += FStride) *reinterpret_cast<QRgb*>(p) = FPixel;
   }
 
  private:
+  // The device pixels of logical columns [x1, x2) and rows [y1, y2).
+  void Block(int x1, int x2, int y1, int y2);
+
   uchar* FBits = nullptr;
   qsizetype FStride = 0;
   int FLeft = 0, FTop = 0, FRight = 0, FBottom = 0;  // the clip, exclusive ends
   QRgb FPixel = 0;
+  // The target's device edges, when it has a ratio other than 1.
+  const int* FEdgesX = nullptr;
+  const int* FEdgesY = nullptr;
 };
 
-// An off-screen picture with its own canvas.
+// An off-screen picture with its own canvas. Its size is logical; at a ratio
+// other than 1 the image holds DeviceLength(size, ratio) device pixels. A
+// layer of a control takes the control's SurfaceRatio(), so copying it onto
+// the control's canvas moves device pixels one to one.
 class TBitmap {
  public:
   TBitmap();
-  TBitmap(int width, int height);
+  TBitmap(int width, int height, qreal ratio = 1);
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
-  int Width() const { return FImage.width(); }
-  int Height() const { return FImage.height(); }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  qreal Ratio() const { return FRatio; }
   // Resizes the picture; what fits of the old content is kept, new area is white.
-  void SetSize(int width, int height);
+  void SetSize(int width, int height) { SetSize(width, height, FRatio); }
   void SetWidth(int width) { SetSize(width, Height()); }
   void SetHeight(int height) { SetSize(Width(), height); }
+  // Changes the device pixel ratio (bounded to 1..8); the old content is
+  // scaled along.
+  void SetRatio(qreal ratio) { SetSize(FWidth, FHeight, ratio); }
+  void SetSize(int width, int height, qreal ratio);
 
   TCanvas& Canvas() { return FCanvas; }
   // The picture, with any painting session ended first.
@@ -232,6 +275,8 @@ class TBitmap {
  private:
   QImage FImage;
   TCanvas FCanvas;
+  int FWidth = 0, FHeight = 0;
+  qreal FRatio = 1;
 };
 
 // One-time font set-up: substitutions for the classic font names.

@@ -3,6 +3,7 @@
 #include "host/designfont.h"
 #include "host/keys.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QContextMenuEvent>
@@ -59,6 +60,20 @@ class AlignWatcher : public QObject {
 };
 
 QPoint EventPos(const QMouseEvent* e) { return e->position().toPoint(); }
+
+// The process-wide surface ratio; 0 lets controls follow their screens.
+qreal gDefaultRatio = 0;
+
+// 0 for "not forced"; other values within the ratios the canvas supports.
+qreal ForcedRatio(qreal ratio, const QObject* who) {
+  if (!(ratio > 0)) return 0;
+  const qreal bounded = BoundedRatio(ratio);
+  if (bounded != ratio) {
+    qWarning("%s %s: surface ratio %g kept to %g", who ? who->metaObject()->className() : "TControl",
+             who ? qPrintable(who->objectName()) : "", ratio, bounded);
+  }
+  return bounded;
+}
 
 TControl* ParentControl(const QWidget* w) { return qobject_cast<TControl*>(w->parentWidget()); }
 
@@ -186,6 +201,7 @@ TControl::TControl(QWidget* parent) : QWidget(parent), FCanvas(&FSurface) {
   RegisterFontSubstitutions();
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  FScreenRatio = BoundedRatio(devicePixelRatio());
   FCanvas.OnChange = [this](const QRect& r) { SurfaceChanged(r); };
 }
 
@@ -314,11 +330,45 @@ void TControl::SetFontSize(int v) { EditFont([&](TFont& f) { f.SetSize(v); }); }
 void TControl::SetFontColor(TColor v) { EditFont([&](TFont& f) { f.Color = v; }); }
 void TControl::SetFontStyle(TFontStyles v) { EditFont([&](TFont& f) { f.Style = v; }); }
 
+qreal TControl::SurfaceRatio() const {
+  if (FForcedRatio > 0) return FForcedRatio;
+  if (gDefaultRatio > 0) return gDefaultRatio;
+  return FScreenRatio;
+}
+
+void TControl::SetSurfaceRatio(qreal ratio) { Assign(FForcedRatio, ForcedRatio(ratio, this)); }
+
+void TControl::SetDefaultSurfaceRatio(qreal ratio) {
+  ratio = ForcedRatio(ratio, nullptr);
+  if (ratio == gDefaultRatio) return;
+  gDefaultRatio = ratio;
+  for (QWidget* w : QApplication::allWidgets()) {
+    auto* c = qobject_cast<TControl*>(w);
+    if (c && c->FForcedRatio == 0) c->Invalidate();
+  }
+}
+
+qreal TControl::DefaultSurfaceRatio() { return gDefaultRatio; }
+
+bool TControl::FollowScreenRatio() {
+  const qreal before = SurfaceRatio();
+  FScreenRatio = BoundedRatio(devicePixelRatio());
+  return SurfaceRatio() != before;
+}
+
+bool TControl::SurfaceFits() const {
+  const qreal ratio = SurfaceRatio();
+  return FSurface.devicePixelRatio() == ratio && FSurface.width() == DeviceLength(std::max(1, width()), ratio) &&
+         FSurface.height() == DeviceLength(std::max(1, height()), ratio);
+}
+
 void TControl::EnsureSurface() {
-  const QSize wanted(std::max(1, width()), std::max(1, height()));
-  if (FSurface.size() == wanted) return;
+  if (SurfaceFits()) return;
+  const qreal ratio = SurfaceRatio();
   FCanvas.Release();
-  FSurface = QImage(wanted, FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  FSurface = QImage(DeviceLength(std::max(1, width()), ratio), DeviceLength(std::max(1, height()), ratio),
+                    FTransparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  FSurface.setDevicePixelRatio(ratio);
   if (FTransparent) {
     FSurface.fill(Qt::transparent);
   } else {
@@ -402,18 +452,35 @@ bool TControl::event(QEvent* e) {
     WndProc(static_cast<TMessageEvent*>(e)->Message);
     return true;
   }
+  // Moved to another screen, or the screen's scale changed.
+  bool ratioNews = e->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  ratioNews = ratioNews || e->type() == QEvent::DevicePixelRatioChange;
+#endif
+  if (ratioNews && FollowScreenRatio()) Invalidate();
   return QWidget::event(e);
 }
 
 void TControl::paintEvent(QPaintEvent* e) {
-  const bool full = FInvalid || FSurface.size() != size();
+  // Whatever told us of a new screen ratio or not, a paint at another one
+  // makes the surface anew.
+  FollowScreenRatio();
+  const bool full = FInvalid || !SurfaceFits();
   PaintNow();
   FCanvas.Release();
   QPainter p(this);
   // Qt has drawn what lies beneath a transparent control already.
   if (!FTransparent) p.setCompositionMode(QPainter::CompositionMode_Source);
   const QRect r = full ? rect() : e->rect();
-  p.drawImage(r, FSurface, r);
+  const qreal ratio = FSurface.devicePixelRatio();
+  if (ratio == 1) {
+    p.drawImage(r, FSurface, r);
+  } else {
+    // The source rectangle is in the surface's device pixels; every part of
+    // the surface lands with the same offset, so partial updates meet the
+    // rest without seams.
+    p.drawImage(QRectF(r), FSurface, QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+  }
 }
 
 void TControl::resizeEvent(QResizeEvent* e) {
@@ -535,6 +602,18 @@ void TControl::KeyDown(quint16& Key, TShiftState Shift) { emit OnKeyDown(this, K
 void TControl::KeyUp(quint16& Key, TShiftState Shift) { emit OnKeyUp(this, Key, Shift); }
 
 void TControl::KeyPress(QChar& Key) { emit OnKeyPress(this, Key); }
+
+QImage GrabAtRatio(QWidget* widget, qreal ratio) {
+  if (!widget) return QImage();
+  ratio = BoundedRatio(ratio);
+  QImage img(DeviceLength(widget->width(), ratio), DeviceLength(widget->height(), ratio),
+             QImage::Format_ARGB32_Premultiplied);
+  if (img.isNull()) return img;
+  img.setDevicePixelRatio(ratio);
+  img.fill(Qt::transparent);
+  widget->render(&img);
+  return img;
+}
 
 // ---------------------------------------------------------------- descendants
 

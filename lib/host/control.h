@@ -6,6 +6,10 @@
 // blinking LEDs) goes straight onto the surface, and only the changed
 // rectangle is shown. paintEvent only copies the surface to the screen,
 // calling Paint first when the control was invalidated or resized.
+//
+// The surface is kept at the screen's device pixel ratio (or a forced one,
+// see SetSurfaceRatio), so text and curves are sharp on high-density
+// screens; the canvas still takes logical coordinates.
 
 #include "host/canvas.h"
 #include "host/component.h"
@@ -136,8 +140,22 @@ class TControl : public QWidget, public TComponentBase {
   void Update();
   // Runs a pending Paint into the surface without needing the widget shown.
   void PaintNow();
-  // A copy of the surface as it is now (after any pending Paint).
+  // A copy of the surface as it is now (after any pending Paint). Its
+  // devicePixelRatio() is SurfaceRatio().
   QImage SurfaceImage();
+
+  // Device pixels per logical pixel of the surface: the control's own forced
+  // ratio, else the process-wide one, else that of the control's screen.
+  qreal SurfaceRatio() const;
+  // Forces this control's ratio (for screenshots and tests); 0 follows the
+  // screen again. Ratios are kept within 1..8. The surface is made anew and
+  // painted in full at the next paint.
+  void SetSurfaceRatio(qreal ratio);
+  qreal ForcedSurfaceRatio() const { return FForcedRatio; }
+  // Forces the ratio of every control without one of its own, those that
+  // exist and those made later; 0 lets them follow their screens again.
+  static void SetDefaultSurfaceRatio(qreal ratio);
+  static qreal DefaultSurfaceRatio();
 
   // Delivers a message synchronously to WndProc and returns its Result.
   qintptr Perform(quint32 msg, qintptr wParam = 0, qintptr lParam = 0);
@@ -228,6 +246,11 @@ class TControl : public QWidget, public TComponentBase {
 
  private:
   void EnsureSurface();
+  // Whether the surface has the size and ratio the control needs now.
+  bool SurfaceFits() const;
+  // Takes the ratio of the control's screen; tells whether SurfaceRatio()
+  // changed with it.
+  bool FollowScreenRatio();
   void SurfaceChanged(const QRect& r);
   void ApplyColor(TColor color);
   void ApplyFont(const TFont& font);
@@ -237,6 +260,8 @@ class TControl : public QWidget, public TComponentBase {
 
   QImage FSurface;
   TCanvas FCanvas;
+  qreal FForcedRatio = 0;
+  qreal FScreenRatio = 1;
   bool FInvalid = true;
   bool FInPaint = false;
   TAlign FAlign = alNone;
@@ -302,6 +327,12 @@ TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
 // Sends a message to every control that is a direct child of parent, in child
 // order, until one sets a non-zero Result; returns that Result.
 qintptr Broadcast(QWidget* parent, quint32 msg, qintptr wParam = 0, qintptr lParam = 0);
+
+// Renders widget with everything on it into an image of the given device
+// pixel ratio, as QWidget::grab does at the screen's ratio. Controls draw at
+// their SurfaceRatio(): set TControl::SetDefaultSurfaceRatio(ratio) first for
+// a picture that is sharp throughout.
+QImage GrabAtRatio(QWidget* widget, qreal ratio);
 
 // Places the aligned child controls of parent (top, bottom, left, right, then
 // client). Controls call it themselves when their alignment changes and when

@@ -274,3 +274,26 @@ TEST(Canvas, BitmapResizeKeepsContentAndReportsChanges) {
   empty.Canvas().TextOut(0, 0, QStringLiteral("x"));
   EXPECT_TRUE(empty.Image().isNull());
 }
+
+TEST(Canvas, AClipSetAfterRotatedTextOrAPolygonIsWhereItSays) {
+  for (int before = 0; before < 2; ++before) {
+    Sheet s;
+    if (before == 0) {
+      s.c.Font.Orientation = 900;
+      s.c.Brush.Style = bsClear;
+      s.c.TextOut(5, 25, QStringLiteral("ab"));
+    } else {
+      const TPoint tri[3] = {{1, 1}, {8, 1}, {1, 8}};
+      s.c.Polygon(tri, 3);  // its fill is drawn shifted by almost half a pixel
+    }
+    s.c.SetClipRect(TRect(20, 5, 30, 15));
+    s.c.Brush.Style = bsSolid;
+    s.c.Brush.Color = clRed;
+    s.c.Pen.Style = psClear;
+    s.c.Ellipse(-40, -40, 80, 70);
+    const QImage img = s.Img();
+    EXPECT_EQ(s.Count(clRed), 10 * 10) << before;
+    EXPECT_EQ(PixelAt(img, 20, 5), clRed) << before;
+    EXPECT_EQ(PixelAt(img, 29, 14), clRed) << before;
+  }
+}
