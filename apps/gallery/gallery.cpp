@@ -1,11 +1,13 @@
 #include "gallery.h"
 
+#include "host/control.h"
 #include "host/formloader.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <memory>
@@ -46,7 +48,7 @@ QImage ComponentPicture() {
 
 }  // namespace
 
-std::vector<TTile> MakeTiles() {
+std::vector<TTile> MakeTiles(qreal ratio) {
   QWidget window;
   window.setAttribute(Qt::WA_DontShowOnScreen);
   std::vector<TTile> tiles;
@@ -74,12 +76,14 @@ std::vector<TTile> MakeTiles() {
   window.show();
   QApplication::processEvents();
   for (std::size_t i = 0; i < tiles.size(); ++i) {
-    if (controls[i]) tiles[i].Picture = controls[i]->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (controls[i]) tiles[i].Picture = Veltor::GrabAtRatio(controls[i], ratio).convertToFormat(QImage::Format_RGB32);
   }
   return tiles;
 }
 
-QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth) {
+QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth, qreal ratio) {
+  // Tiles may carry a device pixel ratio; the sheet is laid out in logical pixels.
+  const auto size = [](const QImage& img) { return img.deviceIndependentSize().toSize(); };
   QFont font = QApplication::font();
   font.setPixelSize(12);
   const QFontMetrics metrics(font);
@@ -88,7 +92,7 @@ QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth) {
   std::vector<QPoint> places;
   int x = kGap, y = kGap, rowHeight = 0, width = 0;
   for (const TTile& tile : tiles) {
-    const int cellWidth = std::max(tile.Picture.width(), metrics.horizontalAdvance(tile.ClassName));
+    const int cellWidth = std::max(size(tile.Picture).width(), metrics.horizontalAdvance(tile.ClassName));
     if (x > kGap && x + cellWidth + kGap > maxWidth) {
       x = kGap;
       y += rowHeight + kLabelHeight + kGap;
@@ -97,11 +101,12 @@ QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth) {
     places.emplace_back(x, y);
     x += cellWidth + kGap;
     width = std::max(width, x);
-    rowHeight = std::max(rowHeight, tile.Picture.height());
+    rowHeight = std::max(rowHeight, size(tile.Picture).height());
   }
   const int height = y + rowHeight + kLabelHeight + kGap;
 
-  QImage sheet(std::max(width, 2 * kGap), height, QImage::Format_RGB32);
+  QImage sheet(qCeil(std::max(width, 2 * kGap) * ratio), qCeil(height * ratio), QImage::Format_RGB32);
+  sheet.setDevicePixelRatio(ratio);
   sheet.fill(kSheetColour);
   QPainter p(&sheet);
   p.setFont(font);
@@ -109,8 +114,9 @@ QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth) {
   for (std::size_t i = 0; i < tiles.size(); ++i) {
     const TTile& tile = tiles[i];
     p.drawImage(places[i], tile.Picture);
-    const QRect label(places[i].x(), places[i].y() + tile.Picture.height() + 2,
-                      std::max(tile.Picture.width(), metrics.horizontalAdvance(tile.ClassName)), kLabelHeight);
+    const QSize picture = size(tile.Picture);
+    const QRect label(places[i].x(), places[i].y() + picture.height() + 2,
+                      std::max(picture.width(), metrics.horizontalAdvance(tile.ClassName)), kLabelHeight);
     p.drawText(label, Qt::AlignLeft | Qt::AlignTop, tile.ClassName);
   }
   return sheet;

@@ -18,9 +18,9 @@ struct TTile {
 // Builds one instance of every registered class inside an offscreen window
 // and takes its picture. Non-visual components get a labelled stand-in.
 // Register the classes first.
-std::vector<TTile> MakeTiles();
+std::vector<TTile> MakeTiles(qreal ratio = 1);
 
 // The tiles in rows no wider than maxWidth, each with its class name below.
-QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth = 1280);
+QImage ContactSheet(const std::vector<TTile>& tiles, int maxWidth = 1280, qreal ratio = 1);
 
 }  // namespace Gallery

@@ -1,7 +1,7 @@
 // veltor_gallery: every control and component of the library at its default
 // size, for a person to look at.
 //
-//   veltor_gallery [--screenshot FILE.png] [--each DIR]
+//   veltor_gallery [--scale N] [--screenshot FILE.png] [--each DIR]
 //
 // --screenshot writes one contact sheet with the class names under the
 // pictures; --each writes DIR/<class>.png per class. Either makes the program
@@ -12,6 +12,7 @@
 
 #include "buttons/buttons_classes.h"
 #include "foundation/foundation_classes.h"
+#include "host/control.h"
 #include "logic/logic_classes.h"
 #include "potis/potis_classes.h"
 #include "system/system_classes.h"
@@ -29,7 +30,7 @@
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: veltor_gallery [--screenshot FILE.png] [--each DIR]\n");
+  std::fprintf(stderr, "usage: veltor_gallery [--scale N] [--screenshot FILE.png] [--each DIR]\n");
   return 2;
 }
 
@@ -43,9 +44,14 @@ bool Save(const QImage& image, const QString& path) {
 
 int main(int argc, char** argv) {
   QString sheetPath, eachDir;
+  double scale = 1;  // device pixels per pixel of the pictures
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
-    if (arg == QLatin1String("--screenshot") && i + 1 < argc) {
+    if (arg == QLatin1String("--scale") && i + 1 < argc) {
+      bool ok = false;
+      scale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
+      if (!ok || !(scale >= 1 && scale <= 8)) return Usage();
+    } else if (arg == QLatin1String("--screenshot") && i + 1 < argc) {
       sheetPath = QString::fromLocal8Bit(argv[++i]);
     } else if (arg == QLatin1String("--each") && i + 1 < argc) {
       eachDir = QString::fromLocal8Bit(argv[++i]);
@@ -64,6 +70,7 @@ int main(int argc, char** argv) {
   if (batch) qputenv("VELTOR_NO_SYSTEM_TICK", "1");
 
   QApplication app(argc, argv);
+  if (scale != 1) Veltor::TControl::SetDefaultSurfaceRatio(scale);
   Veltor::RegisterFoundationClasses();
   Veltor::RegisterLogicClasses();
   Veltor::RegisterButtonClasses();
@@ -72,8 +79,8 @@ int main(int argc, char** argv) {
   Veltor::RegisterSegmentClasses();
   Veltor::RegisterMeterClasses();
 
-  const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles();
-  const QImage sheet = Gallery::ContactSheet(tiles);
+  const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles(scale);
+  const QImage sheet = Gallery::ContactSheet(tiles, 1280, scale);
   if (!eachDir.isEmpty()) {
     QDir().mkpath(eachDir);
     for (const Gallery::TTile& tile : tiles) {

@@ -2,6 +2,7 @@
 //
 //   tracelo [FILE]                       open a sample file at start
 //   tracelo --screenshot PNG [FILE]      render the main window to PNG and exit
+//   tracelo --scale N ...                draw at N device pixels per pixel (1..8)
 //   tracelo --export-listing OUT [FILE]  write the text listing of the buffer and exit
 //
 // The two output options never show a dialog; a file that cannot be read or
@@ -34,7 +35,7 @@ class ConsoleUI : public Veltor::TModalUI {
 };
 
 int Usage() {
-  std::fprintf(stderr, "usage: tracelo [--screenshot PNG | --export-listing OUT] [FILE]\n");
+  std::fprintf(stderr, "usage: tracelo [--scale N] [--screenshot PNG | --export-listing OUT] [FILE]\n");
   return 2;
 }
 
@@ -42,9 +43,17 @@ int Usage() {
 
 int main(int argc, char** argv) {
   QString file, screenshot, listing;
+  double scale = 0;  // 0: the screen's own ratio
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
-    if ((arg == QLatin1String("--screenshot") || arg == QLatin1String("--export-listing")) && i + 1 < argc) {
+    if (arg == QLatin1String("--scale") && i + 1 < argc) {
+      bool ok = false;
+      scale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
+      if (!ok || !(scale >= 1 && scale <= 8)) {
+        std::fprintf(stderr, "tracelo: --scale takes a number from 1 to 8\n");
+        return 2;
+      }
+    } else if ((arg == QLatin1String("--screenshot") || arg == QLatin1String("--export-listing")) && i + 1 < argc) {
       (arg == QLatin1String("--screenshot") ? screenshot : listing) = QString::fromLocal8Bit(argv[++i]);
     } else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty()) {
       return Usage();
@@ -58,6 +67,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   Tracelo::SetUpApplication();
+  if (scale > 0) Veltor::TControl::SetDefaultSurfaceRatio(scale);
   ConsoleUI console;
   if (batch) Veltor::SetModalUI(&console);
 
@@ -94,7 +104,8 @@ int main(int argc, char** argv) {
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
     QApplication::processEvents();
-    if (!window->grab().save(screenshot)) {
+    const QImage picture = scale > 0 ? Veltor::GrabAtRatio(window.get(), scale) : window->grab().toImage();
+    if (!picture.save(screenshot)) {
       std::fprintf(stderr, "tracelo: cannot write %s\n", qPrintable(screenshot));
       return 1;
     }

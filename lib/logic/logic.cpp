@@ -314,14 +314,14 @@ void TLogic::HideLines() {
 TBitmap* TLogic::PrintDisp() {
   const QImage surface = SurfaceImage();
   const TRect d = DataRect();
-  FSnapshot = std::make_unique<TBitmap>(d.Width(), d.Height());
+  FSnapshot = std::make_unique<TBitmap>(d.Width(), d.Height(), SurfaceRatio());
   FSnapshot->Canvas().CopyRect(TRect(0, 0, d.Width(), d.Height()), surface, d);
   return FSnapshot.get();
 }
 
 TBitmap* TLogic::PrintAll() {
   const QImage surface = SurfaceImage();
-  FSnapshot = std::make_unique<TBitmap>(Width(), Height());
+  FSnapshot = std::make_unique<TBitmap>(Width(), Height(), SurfaceRatio());
   FSnapshot->Canvas().Draw(0, 0, surface);
   return FSnapshot.get();
 }
