@@ -12,7 +12,7 @@ using namespace Veltor;
 
 namespace {
 
-// Every cell changes on every step: 12345678, 23456789, ... 
+// Every cell changes on every step: 12345678, 23456789, ...
 void BM_Disp7SegNewValue(benchmark::State& state) {
   TDisp7Seg d;
   d.resize(300, 80);

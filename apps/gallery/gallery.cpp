@@ -20,7 +20,7 @@ namespace {
 const QSize kFallbackSize(120, 60);
 const QSize kComponentTile(96, 48);
 
-const int kGap = 16;         // between tiles and around the sheet
+const int kGap = 16;          // between tiles and around the sheet
 const int kLabelHeight = 20;  // the class name under each tile
 // Darker than the controls' face colour, so their bevels show where they end.
 const QColor kSheetColour(0xa8, 0xb4, 0xc0);

@@ -14,10 +14,10 @@
 #include "foundation/foundation_classes.h"
 #include "host/control.h"
 #include "logic/logic_classes.h"
-#include "potis/potis_classes.h"
-#include "system/system_classes.h"
-#include "segments/segments_classes.h"
 #include "meters/meters_classes.h"
+#include "potis/potis_classes.h"
+#include "segments/segments_classes.h"
+#include "system/system_classes.h"
 
 #include <QApplication>
 #include <QDir>

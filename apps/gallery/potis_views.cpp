@@ -47,23 +47,25 @@ std::vector<TView> Views() {
       {"value 0", square, [](QWidget* w) { return Poti(w, 0); }},
       {"value 5", square, [](QWidget* w) { return Poti(w, 5); }},
       {"value 10", square, [](QWidget* w) { return Poti(w, 10); }},
-      {"0..2, 7.3 %", square,
-       [](QWidget* w) { return Poti(w, 0.146, [](TPoti270* p) { p->SetValueEnd(2); }); }},
-      {"-100..100, 10 parts", square, [](QWidget* w) {
+      {"0..2, 7.3 %", square, [](QWidget* w) { return Poti(w, 0.146, [](TPoti270* p) { p->SetValueEnd(2); }); }},
+      {"-100..100, 10 parts", square,
+       [](QWidget* w) {
          return Poti(w, -30, [](TPoti270* p) {
            p->SetValueStart(-100);
            p->SetValueEnd(100);
            p->SetScalaPart(10);
          });
        }},
-      {"caption raised, preset", square, [](QWidget* w) {
+      {"caption raised, preset", square,
+       [](QWidget* w) {
          return Poti(w, 7.5, [](TPoti270* p) {
            p->SetCaptEnable(true);
            p->SetCaptBevel(bvRaised);
            p->SetPresEnable(true);
          });
        }},
-      {"caption lowered, colours", square, [](QWidget* w) {
+      {"caption lowered, colours", square,
+       [](QWidget* w) {
          return Poti(w, 3, [](TPoti270* p) {
            p->SetCaptEnable(true);
            p->SetCaptBevel(bvLowered);
@@ -77,7 +79,8 @@ std::vector<TView> Views() {
          });
        }},
       {"300 x 160", QSize(300, 160), [](QWidget* w) { return Poti(w, 2.5); }},
-      {"120 x 220, no fit", QSize(120, 220), [](QWidget* w) {
+      {"120 x 220, no fit", QSize(120, 220),
+       [](QWidget* w) {
          return Poti(w, 6, [](TPoti270* p) {
            p->SetFontAutom(false);
            p->SetCaptEnable(true);
@@ -86,10 +89,10 @@ std::vector<TView> Views() {
       {"70 x 70", QSize(70, 70), [](QWidget* w) { return Poti(w, 4); }},
       {"selector 0", square, [](QWidget* w) { return Selector(w, 0); }},
       {"selector 2", square, [](QWidget* w) { return Selector(w, 2); }},
-      {"6 parts, 5 entries, 6", square, [](QWidget* w) {
-         return Selector(w, 6, [](TSelector270* s) { s->SetScalaPart(6); });
-       }},
-      {"entries, caption, preset", square, [](QWidget* w) {
+      {"6 parts, 5 entries, 6", square,
+       [](QWidget* w) { return Selector(w, 6, [](TSelector270* s) { s->SetScalaPart(6); }); }},
+      {"entries, caption, preset", square,
+       [](QWidget* w) {
          return Selector(w, 1, [](TSelector270* s) {
            s->SetPosText({"Off", "DC|1", "AC|2", "Ext 10|3"});
            s->SetScalaPart(3);
@@ -98,9 +101,7 @@ std::vector<TView> Views() {
            s->SetPresEnable(true);
          });
        }},
-      {"20 parts", square, [](QWidget* w) {
-         return Selector(w, 13, [](TSelector270* s) { s->SetScalaPart(20); });
-       }},
+      {"20 parts", square, [](QWidget* w) { return Selector(w, 13, [](TSelector270* s) { s->SetScalaPart(20); }); }},
       {"260 x 180", QSize(260, 180), [](QWidget* w) { return Selector(w, 4); }},
   };
 }

@@ -120,7 +120,8 @@ bool ButtonSheet(const QString& dir, int zoom) {
     b.SetCaption1(QStringLiteral("ON"));
     b.SetDown(true);
   });
-  s.Add<TLedButton>(QStringLiteral("default 30x30"), 30, 30, [](TLedButton& b) { b.SetCaption(QStringLiteral("TLedButton")); });
+  s.Add<TLedButton>(QStringLiteral("default 30x30"), 30, 30,
+                    [](TLedButton& b) { b.SetCaption(QStringLiteral("TLedButton")); });
   s.Add<TLedButton>(QStringLiteral("100x60 red rect"), 100, 60, [](TLedButton& b) {
     b.SetLedShape(ledRectangle);
     b.SetColLed(clRed);

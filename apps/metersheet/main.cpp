@@ -36,11 +36,31 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
 
   const std::vector<TCase> cases = {
-      {"sstRectangle, value 35", 200, 200, [](TMeter270& m) { m.SetShape(sstRectangle); m.SetValue(35); }},
-      {"sstSquare wide", 300, 200, [](TMeter270& m) { m.SetShape(sstSquare); m.SetValue(60); }},
-      {"sstRoundrect, BordBottom off", 200, 200, [](TMeter270& m) { m.SetBordBottom(false); m.SetValue(80); }},
-      {"sstRoundSquare wide", 300, 200, [](TMeter270& m) { m.SetShape(sstRoundSquare); m.SetValue(20); }},
-      {"sstCircle tall", 200, 260, [](TMeter270& m) { m.SetShape(sstCircle); m.SetValue(50); }},
+      {"sstRectangle, value 35", 200, 200,
+       [](TMeter270& m) {
+         m.SetShape(sstRectangle);
+         m.SetValue(35);
+       }},
+      {"sstSquare wide", 300, 200,
+       [](TMeter270& m) {
+         m.SetShape(sstSquare);
+         m.SetValue(60);
+       }},
+      {"sstRoundrect, BordBottom off", 200, 200,
+       [](TMeter270& m) {
+         m.SetBordBottom(false);
+         m.SetValue(80);
+       }},
+      {"sstRoundSquare wide", 300, 200,
+       [](TMeter270& m) {
+         m.SetShape(sstRoundSquare);
+         m.SetValue(20);
+       }},
+      {"sstCircle tall", 200, 260,
+       [](TMeter270& m) {
+         m.SetShape(sstCircle);
+         m.SetValue(50);
+       }},
       {"0..2, ppPeak 1.6 then 0.9", 200, 200,
        [](TMeter270& m) {
          m.SetValueEnd(2);
@@ -49,8 +69,16 @@ int main(int argc, char** argv) {
          m.SetValue(0.9);
          m.SetLedOn1(true);
        }},
-      {"decade 0.001..100, value 1", 200, 200, [](TMeter270& m) { m.SetNonLinear(true); m.SetValue(1); }},
-      {"over range 150 (mark on)", 200, 200, [](TMeter270& m) { m.SetValue(150); m.SetLedOn2(true); }},
+      {"decade 0.001..100, value 1", 200, 200,
+       [](TMeter270& m) {
+         m.SetNonLinear(true);
+         m.SetValue(1);
+       }},
+      {"over range 150 (mark on)", 200, 200,
+       [](TMeter270& m) {
+         m.SetValue(150);
+         m.SetLedOn2(true);
+       }},
       {"-50..50, ScalaPart 12, ppDrag", 200, 200,
        [](TMeter270& m) {
          m.SetValueStart(-50);

@@ -39,8 +39,8 @@ void TBufferFill::on_RandomBtn_clicked() {
 
 void TBufferFill::on_FileLoad_clicked() {
   QString filter = QStringLiteral("alle (*.*)");
-  const QString name = Veltor::ModalUI().OpenFileName(this, QStringLiteral("Restore Buffer from file"), QString(),
-                                                      kOpenFilter, &filter);
+  const QString name =
+      Veltor::ModalUI().OpenFileName(this, QStringLiteral("Restore Buffer from file"), QString(), kOpenFilter, &filter);
   if (name.isEmpty()) return;
   CloseFirst(Rejected);
   QString error;
@@ -54,8 +54,8 @@ void TBufferFill::on_FileLoad_clicked() {
 
 void TBufferFill::on_RestoreBtn_clicked() {
   QString filter = QStringLiteral("logic (*.trc)");
-  const QString name = Veltor::ModalUI().OpenFileName(this, QStringLiteral("Restore Buffer from file"), QString(),
-                                                      kOpenFilter, &filter);
+  const QString name =
+      Veltor::ModalUI().OpenFileName(this, QStringLiteral("Restore Buffer from file"), QString(), kOpenFilter, &filter);
   if (name.isEmpty()) return;
   CloseFirst(Accepted);
   QString error;

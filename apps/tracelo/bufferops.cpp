@@ -20,7 +20,9 @@ bool ReadRawFile(Veltor::TLogic& display, const QString& fileName, QString* erro
     if (errorText) *errorText = QStringLiteral("%1: %2").arg(fileName, file.errorString());
     return false;
   }
-  const int width = display.LogSize() == Veltor::TLogic::Size8 ? 1 : display.LogSize() == Veltor::TLogic::Size16 ? 2 : 4;
+  const int width = display.LogSize() == Veltor::TLogic::Size8    ? 1
+                    : display.LogSize() == Veltor::TLogic::Size16 ? 2
+                                                                  : 4;
   // Nothing past what the buffer can take is read.
   const QByteArray bytes = file.read(qint64(display.BufferCount()) * width);
   if (file.error() != QFileDevice::NoError) {

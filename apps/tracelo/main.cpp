@@ -7,11 +7,11 @@
 //
 // The two output options never show a dialog; a file that cannot be read or
 // is damaged makes them print the reason and exit with status 1.
+#include "bufferops.h"
 #include "forms.h"
 #include "host/modalui.h"
 #include "logic/logic.h"
 #include "tracelo.h"
-#include "bufferops.h"
 
 #include <QApplication>
 #include <QFile>

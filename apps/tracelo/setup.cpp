@@ -59,9 +59,7 @@ void TSetup::SetTargetColour(int entry, Veltor::TColor c) {
   }
 }
 
-void TSetup::SelectColourTarget() {
-  FFarbWahl->SetItemIndex(FDisplay->Modus() == Veltor::TLogic::TextDisp ? 2 : 0);
-}
+void TSetup::SelectColourTarget() { FFarbWahl->SetItemIndex(FDisplay->Modus() == Veltor::TLogic::TextDisp ? 2 : 0); }
 
 void TSetup::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);

@@ -16,7 +16,7 @@ class QPrinter;
 namespace Veltor {
 class TLogic;
 class TTextSpin;
-}
+}  // namespace Veltor
 
 namespace Tracelo {
 

@@ -10,8 +10,8 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QPrinterInfo>
 #include <QPainter>
+#include <QPrinterInfo>
 #include <QTimer>
 
 namespace Tracelo {
@@ -42,8 +42,7 @@ void TTracelo::on_ScanBtn_clicked() { Veltor::ModalUI().Exec(FBufferFill.get());
 void TTracelo::on_Display_onZoomSet(QObject*) { FDisplay->ApplyZoom(); }
 
 void TTracelo::on_TextGraphBtn_clicked() {
-  FDisplay->SetModus(FDisplay->Modus() == Veltor::TLogic::Diagram ? Veltor::TLogic::TextDisp
-                                                                  : Veltor::TLogic::Diagram);
+  FDisplay->SetModus(FDisplay->Modus() == Veltor::TLogic::Diagram ? Veltor::TLogic::TextDisp : Veltor::TLogic::Diagram);
 }
 
 void TTracelo::on_TimeBase_onChanged(QObject*) { FDisplay->SetTimeBase(FTimeBase->PosFloat()); }
@@ -95,14 +94,14 @@ void TTracelo::resizeEvent(QResizeEvent* e) {
 }
 
 bool TTracelo::HardCopy() {
-  if (Veltor::MessageDlg(QStringLiteral("HardCopy drucken ?"), Veltor::mtConfirmation,
-                         Veltor::mbYes | Veltor::mbNo) != Veltor::mrYes) {
+  if (Veltor::MessageDlg(QStringLiteral("HardCopy drucken ?"), Veltor::mtConfirmation, Veltor::mbYes | Veltor::mbNo) !=
+      Veltor::mrYes) {
     return false;
   }
   // Without any printer the copy goes into a PDF file the user names.
   if (FPrinter.outputFileName().isEmpty() && QPrinterInfo::availablePrinterNames().isEmpty()) {
-    QString name = Veltor::ModalUI().SaveFileName(this, QStringLiteral("HardCopy"), QString(),
-                                                  QStringLiteral("PDF (*.pdf)"));
+    QString name =
+        Veltor::ModalUI().SaveFileName(this, QStringLiteral("HardCopy"), QString(), QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return false;
     if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".pdf");
     FPrinter.setOutputFormat(QPrinter::PdfFormat);
@@ -114,8 +113,8 @@ bool TTracelo::HardCopy() {
   QPainter painter;
   if (!painter.begin(&FPrinter)) {
     FPrinter.setPageOrientation(saved);
-    Veltor::ModalUI().Message(QString(), QStringLiteral("Cannot print: the printer is not available."),
-                              Veltor::mtError, Veltor::mbOK);
+    Veltor::ModalUI().Message(QString(), QStringLiteral("Cannot print: the printer is not available."), Veltor::mtError,
+                              Veltor::mbOK);
     return false;
   }
   // Pictures go into the page as they are, not re-compressed.

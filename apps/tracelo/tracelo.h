@@ -11,7 +11,7 @@
 namespace Veltor {
 class TLogic;
 class TTextSpin;
-}
+}  // namespace Veltor
 
 namespace Tracelo {
 

@@ -69,9 +69,9 @@ void TRadioGroup::Rebuild() {
 TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) { setMinimumSize(kCells * 4, 8); }
 
 Veltor::TColor TColorGrid::CellColor(int index) {
-  static constexpr std::array<quint32, kCells> kColours = {
-      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  static constexpr std::array<quint32, kCells> kColours = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                                           0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                           0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   return Veltor::TColor(kColours[std::size_t(std::clamp(index, 0, kCells - 1))]);
 }
 

@@ -1,7 +1,7 @@
 #include "buttons/bevel3d.h"
 
-#include "foundation/frame3d.h"
 #include "foundation/drawhelpers.h"
+#include "foundation/frame3d.h"
 #include "foundation/tickregistry.h"
 
 #include <algorithm>
@@ -109,13 +109,9 @@ void TBevel3D::Paint() {
   }
 }
 
-QString TBevel3D::ShownText() const {
-  return Down() && !FCaption1.isEmpty() ? FCaption1 : FCaption;
-}
+QString TBevel3D::ShownText() const { return Down() && !FCaption1.isEmpty() ? FCaption1 : FCaption; }
 
-TColor TBevel3D::ShownColor() const {
-  return Down() && !FCaption1.isEmpty() ? FColCaption1 : FColCaption;
-}
+TColor TBevel3D::ShownColor() const { return Down() && !FCaption1.isEmpty() ? FColCaption1 : FColCaption; }
 
 void TBevel3D::DrawCaption(bool show) {
   if (!FCaptEnable || !FCaptPainted) return;
@@ -207,15 +203,11 @@ void TBevel3D::BlinkTick() {
 
 void TBevel3D::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case kGroupDownMessage:
-      GroupButtonDown(Message);
-      break;
+    case kGroupDownMessage: GroupButtonDown(Message); break;
     case kBlinkMessage:
       if (!ShownText().isEmpty()) DrawCaption(Message.WParam != 0);
       break;
-    default:
-      TRahmen::WndProc(Message);
-      break;
+    default: TRahmen::WndProc(Message); break;
   }
 }
 

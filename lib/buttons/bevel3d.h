@@ -75,7 +75,6 @@ class TBevel3D : public TRahmen {
   // Kept within 0..255; 0 is no group.
   void SetGroupIndex(int v);
 
-
   // Where the caption is drawn; valid after the first paint.
   TRect CaptRect() const { return FCaptRect; }
 

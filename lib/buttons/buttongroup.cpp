@@ -11,8 +11,6 @@ void NotifyGroupDown(QWidget* button, int groupIndex) {
   }
 }
 
-bool IsGroupDown(const TMessage& m, int groupIndex) {
-  return m.Msg == kGroupDownMessage && m.WParam == groupIndex;
-}
+bool IsGroupDown(const TMessage& m, int groupIndex) { return m.Msg == kGroupDownMessage && m.WParam == groupIndex; }
 
 }  // namespace Veltor

@@ -31,30 +31,30 @@ Q_ENUM_NS(TOrientType)
 
 }  // namespace ButtonEnums
 
-using ButtonEnums::TTextStyle;
 using ButtonEnums::ttCenter;
+using ButtonEnums::TTextStyle;
 using ButtonEnums::ttLeft;
 using ButtonEnums::ttRight;
 
-using ButtonEnums::TLedShape;
 using ButtonEnums::ledCircle;
 using ButtonEnums::ledRectangle;
+using ButtonEnums::TLedShape;
 
-using ButtonEnums::TCaptType;
-using ButtonEnums::ctNone;
 using ButtonEnums::ctBevel;
 using ButtonEnums::ctLed;
+using ButtonEnums::ctNone;
+using ButtonEnums::TCaptType;
 
-using ButtonEnums::TCheckMode;
-using ButtonEnums::lcNone;
 using ButtonEnums::lcButton;
 using ButtonEnums::lcCheckBox;
+using ButtonEnums::lcNone;
 using ButtonEnums::lcRadioBtn;
+using ButtonEnums::TCheckMode;
 
-using ButtonEnums::TOrientType;
-using ButtonEnums::orTop;
 using ButtonEnums::orBottom;
 using ButtonEnums::orLeft;
 using ButtonEnums::orRight;
+using ButtonEnums::orTop;
+using ButtonEnums::TOrientType;
 
 }  // namespace Veltor

@@ -21,9 +21,7 @@ void UsePen(TCanvas& canvas, TColor colour) {
 
 }  // namespace
 
-TColor LedDarkColor(TColor colour) {
-  return DimmedColor(colour.IsSystemColor() ? TColor(colour.ToRGB()) : colour);
-}
+TColor LedDarkColor(TColor colour) { return DimmedColor(colour.IsSystemColor() ? TColor(colour.ToRGB()) : colour); }
 
 TRect TLedSpot::Bounds() const {
   if (Shape == ledRectangle) return Box;

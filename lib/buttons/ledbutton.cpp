@@ -185,11 +185,8 @@ void TLedButton::DrawLed(bool lit) {
 void TLedButton::DrawCaption() {
   if (!FPainted) return;
   switch (FModel.CaptType) {
-    case ctNone:
-      break;
-    case ctLed:
-      DrawLed(FLitShown);
-      break;
+    case ctNone: break;
+    case ctLed: DrawLed(FLitShown); break;
     case ctBevel:
       Canvas().Font = FCaptionFont;
       PaintCaptionBox(Canvas(), FLayout, FModel, Down());

@@ -47,12 +47,12 @@ struct TLedButtonModel {
 
 // Where the parts of the button go inside its frame.
 struct TLedButtonLayout {
-  int Margin = 0;      // gap around the LED
-  TLedSpot Socket;     // grey socket, the LED's full size
-  TLedSpot Lamp;       // the lamp, one pixel inside the socket
-  TRect TextBox;       // ctLed: the caption is fitted and clipped here
-  TRect CaptFrame;     // ctBevel: the caption box with its bevel
-  TRect CaptBox;       // ctBevel: the silver box inside the bevel
+  int Margin = 0;   // gap around the LED
+  TLedSpot Socket;  // grey socket, the LED's full size
+  TLedSpot Lamp;    // the lamp, one pixel inside the socket
+  TRect TextBox;    // ctLed: the caption is fitted and clipped here
+  TRect CaptFrame;  // ctBevel: the caption box with its bevel
+  TRect CaptBox;    // ctBevel: the silver box inside the bevel
 };
 
 // Layout of a width x height button whose frame left inner. The LED is as

@@ -73,13 +73,10 @@ void PaintCaption(TCanvas& c, const TLedCheckLayout& l, const TLedCheckModel& m,
 
 TTastStyle TLedCheckModel::ButtonStyleFor(TCheckMode mode) {
   switch (mode) {
-    case lcNone:
-      return tsNone;
-    case lcButton:
-      return tsPush;
+    case lcNone: return tsNone;
+    case lcButton: return tsPush;
     case lcCheckBox:
-    case lcRadioBtn:
-      break;
+    case lcRadioBtn: break;
   }
   return tsPushPull;
 }
@@ -133,9 +130,7 @@ TLedCheckLayout LedCheckLayout(int width, int height, const TRect& inner, const 
 
   out.Disc = TLedSpot{model.LedShape, cx, cy, size, TRect(cx - size, cy - size, cx + size, cy + size)};
   switch (model.LedBevel) {
-    case bvNone:
-      out.RingTopLeft = out.RingBottomRight = background;
-      break;
+    case bvNone: out.RingTopLeft = out.RingBottomRight = background; break;
     case bvLowered:
       out.RingTopLeft = clGray;
       out.RingBottomRight = clWhite;

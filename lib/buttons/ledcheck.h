@@ -52,14 +52,14 @@ struct TLedCheckModel {
 
 // Where the parts of the check go inside its frame.
 struct TLedCheckLayout {
-  TLedSpot Disc;          // the silver disc (or square) under the ring, radius LedSize
-  int RingWidth = 0;      // width of the bevel ring
-  int RingRadius = 0;     // a round ring is drawn on this circle
+  TLedSpot Disc;       // the silver disc (or square) under the ring, radius LedSize
+  int RingWidth = 0;   // width of the bevel ring
+  int RingRadius = 0;  // a round ring is drawn on this circle
   TColor RingTopLeft = clWhite;
   TColor RingBottomRight = clGray;
-  TLedSpot Lamp;          // the lamp inside the ring
-  TRect CaptBox;          // the caption's box, outlined when framed
-  TRect TextBox;          // the caption is clipped here
+  TLedSpot Lamp;  // the lamp inside the ring
+  TRect CaptBox;  // the caption's box, outlined when framed
+  TRect TextBox;  // the caption is clipped here
   int TextTop = 0;
 };
 

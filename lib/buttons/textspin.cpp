@@ -1,7 +1,7 @@
 #include "buttons/textspin.h"
 
-#include "foundation/frame3d.h"
 #include "foundation/drawhelpers.h"
+#include "foundation/frame3d.h"
 #include "foundation/helpers.h"
 #include "foundation/numformat.h"
 #include "foundation/tickregistry.h"
@@ -117,7 +117,9 @@ TCustomSpin::TCustomSpin(QWidget* parent) : TRahmen(parent) {
 
 TCustomSpin::~TCustomSpin() = default;
 
-void TCustomSpin::SetColTxtBack(TColor v) { Assign(FColTxtBack, v, [this] { DrawValue(); }); }
+void TCustomSpin::SetColTxtBack(TColor v) {
+  Assign(FColTxtBack, v, [this] { DrawValue(); });
+}
 
 void TCustomSpin::SetPosText(const QStringList& v) {
   Assign(FPosText, v, [this] {
@@ -200,7 +202,9 @@ void TCustomSpin::SetPosFloat(double v) {
   SelectEntry([v](const QString& e) { return !e.isEmpty() && ItemFloat(e) == v; });
 }
 
-void TCustomSpin::SetTextAdjust(TTextStyle v) { Assign(FTextAdjust, v, [this] { DrawValue(); }); }
+void TCustomSpin::SetTextAdjust(TTextStyle v) {
+  Assign(FTextAdjust, v, [this] { DrawValue(); });
+}
 
 bool TCustomSpin::Step(bool up) {
   if (Count() == 0) return false;

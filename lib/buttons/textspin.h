@@ -83,7 +83,6 @@ class TCustomSpin : public TRahmen {
   int RepSpeed() const { return FRepSpeed; }
   void SetRepSpeed(int v) { FRepSpeed = v; }
 
-
   // One step up or down; false when the Limiter (or an empty list) stops it.
   // Fires no event: the mouse handling does.
   bool Step(bool up);

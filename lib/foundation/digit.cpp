@@ -8,45 +8,43 @@ namespace Veltor {
 
 namespace {
 
-constexpr TSegmentPolygon Quad(TPoint p0, TPoint p1, TPoint p2, TPoint p3) {
-  return {p0, p1, p2, p3, p3, p3};
-}
+constexpr TSegmentPolygon Quad(TPoint p0, TPoint p1, TPoint p2, TPoint p3) { return {p0, p1, p2, p3, p3, p3}; }
 
 constexpr TSegmentSet kUpright = {{
-    Quad({3, 0}, {62, 0}, {47, 15}, {18, 15}),          // a
-    Quad({64, 1}, {64, 48}, {48, 40}, {48, 17}),        // b
-    Quad({64, 50}, {64, 99}, {48, 83}, {48, 58}),       // c
-    Quad({3, 100}, {62, 100}, {47, 85}, {18, 85}),      // d
-    Quad({1, 50}, {1, 99}, {17, 83}, {17, 58}),         // e
-    Quad({1, 1}, {1, 48}, {17, 40}, {17, 17}),          // f
+    Quad({3, 0}, {62, 0}, {47, 15}, {18, 15}),                      // a
+    Quad({64, 1}, {64, 48}, {48, 40}, {48, 17}),                    // b
+    Quad({64, 50}, {64, 99}, {48, 83}, {48, 58}),                   // c
+    Quad({3, 100}, {62, 100}, {47, 85}, {18, 85}),                  // d
+    Quad({1, 50}, {1, 99}, {17, 83}, {17, 58}),                     // e
+    Quad({1, 1}, {1, 48}, {17, 40}, {17, 17}),                      // f
     {{{18, 41}, {47, 41}, {62, 49}, {47, 57}, {18, 57}, {3, 49}}},  // g
-    Quad({25, 27}, {40, 27}, {40, 73}, {25, 73}),       // bar
-    Quad({68, 85}, {77, 85}, {77, 100}, {68, 100}),     // lower dot
-    Quad({68, 40}, {77, 40}, {77, 55}, {68, 55}),       // upper dot
+    Quad({25, 27}, {40, 27}, {40, 73}, {25, 73}),                   // bar
+    Quad({68, 85}, {77, 85}, {77, 100}, {68, 100}),                 // lower dot
+    Quad({68, 40}, {77, 40}, {77, 55}, {68, 55}),                   // upper dot
 }};
 
 constexpr TSegmentSet kItalic = {{
-    Quad({15, 0}, {65, 0}, {65, 15}, {15, 15}),         // a
-    Quad({55, 0}, {70, 0}, {61, 55}, {46, 55}),         // b
-    Quad({48, 45}, {63, 45}, {55, 100}, {40, 100}),     // c
-    Quad({5, 85}, {55, 85}, {55, 100}, {5, 100}),       // d
-    Quad({8, 45}, {23, 45}, {15, 100}, {0, 100}),       // e
-    Quad({15, 0}, {30, 0}, {21, 55}, {6, 55}),          // f
-    Quad({10, 42}, {60, 42}, {60, 57}, {10, 57}),       // g
-    Quad({27, 27}, {43, 27}, {43, 73}, {27, 73}),       // bar
-    Quad({62, 85}, {77, 85}, {77, 100}, {62, 100}),     // lower dot
-    Quad({67, 40}, {80, 40}, {80, 55}, {67, 55}),       // upper dot
+    Quad({15, 0}, {65, 0}, {65, 15}, {15, 15}),      // a
+    Quad({55, 0}, {70, 0}, {61, 55}, {46, 55}),      // b
+    Quad({48, 45}, {63, 45}, {55, 100}, {40, 100}),  // c
+    Quad({5, 85}, {55, 85}, {55, 100}, {5, 100}),    // d
+    Quad({8, 45}, {23, 45}, {15, 100}, {0, 100}),    // e
+    Quad({15, 0}, {30, 0}, {21, 55}, {6, 55}),       // f
+    Quad({10, 42}, {60, 42}, {60, 57}, {10, 57}),    // g
+    Quad({27, 27}, {43, 27}, {43, 73}, {27, 73}),    // bar
+    Quad({62, 85}, {77, 85}, {77, 100}, {62, 100}),  // lower dot
+    Quad({67, 40}, {80, 40}, {80, 55}, {67, 55}),    // upper dot
 }};
 
 // Masks in the order of DigitCharset. B, D, H, N, O and R are the lower-case
 // shapes, the only ones seven segments tell apart from 8, 0 and friends.
 constexpr std::array<int, DigitCharsetLength> kMasks = {
-    0x100, 0x100, 0x300, 0x300,                                        // . , : ;
-    0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F,        // 0..9
-    0x77, 0x7C, 0x39, 0x5E, 0x79, 0x71, 0x74, 0x0E, 0x38,              // A B C D E F H J L
-    0x54, 0x5C, 0x73, 0x67, 0x50, 0x31, 0x3E, 0x6E,                    // N O P Q R T U Y
-    0xC0, 0x40, 0x48, 0x08,                                            // + - = _
-    0x49, 0x22, 0x20, 0x63, 0x63, 0x30, 0x72, 0x36,                    // 7F " ' BA B0 | B5 C7
+    0x100, 0x100, 0x300, 0x300,                                      // . , : ;
+    0x3F,  0x06,  0x5B,  0x4F,  0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F,  // 0..9
+    0x77,  0x7C,  0x39,  0x5E,  0x79, 0x71, 0x74, 0x0E, 0x38,        // A B C D E F H J L
+    0x54,  0x5C,  0x73,  0x67,  0x50, 0x31, 0x3E, 0x6E,              // N O P Q R T U Y
+    0xC0,  0x40,  0x48,  0x08,                                       // + - = _
+    0x49,  0x22,  0x20,  0x63,  0x63, 0x30, 0x72, 0x36,              // 7F " ' BA B0 | B5 C7
 };
 
 // ASCII only: QChar::toUpper would turn the micro sign into a Greek capital.

@@ -23,16 +23,16 @@ constexpr int DigitHeight = 100;
 
 // Bits of a segment mask.
 enum TSegmentBit {
-  sgA = 0x001,          // top
-  sgB = 0x002,          // upper right
-  sgC = 0x004,          // lower right
-  sgD = 0x008,          // bottom
-  sgE = 0x010,          // lower left
-  sgF = 0x020,          // upper left
-  sgG = 0x040,          // middle
-  sgBar = 0x080,        // central vertical bar (for "+")
-  sgLowerDot = 0x100,   // decimal point
-  sgUpperDot = 0x200    // with the lower dot, a colon
+  sgA = 0x001,         // top
+  sgB = 0x002,         // upper right
+  sgC = 0x004,         // lower right
+  sgD = 0x008,         // bottom
+  sgE = 0x010,         // lower left
+  sgF = 0x020,         // upper left
+  sgG = 0x040,         // middle
+  sgBar = 0x080,       // central vertical bar (for "+")
+  sgLowerDot = 0x100,  // decimal point
+  sgUpperDot = 0x200   // with the lower dot, a colon
 };
 constexpr int SegmentCount = 10;
 
@@ -46,8 +46,7 @@ const TSegmentSet& SegmentSet(bool italic);
 
 // The characters a cell can show; the position in this list picks the mask.
 // 0x7F shows three bars, 0xBA and 0xB0 a degree ring, 0xB5 the micro sign.
-inline constexpr char16_t DigitCharset[] =
-    u".,:;0123456789ABCDEFHJLNOPQRTUY+-=_\u007F\"'\u00BA\u00B0|\u00B5\u00C7";
+inline constexpr char16_t DigitCharset[] = u".,:;0123456789ABCDEFHJLNOPQRTUY+-=_\u007F\"'\u00BA\u00B0|\u00B5\u00C7";
 constexpr int DigitCharsetLength = int(sizeof(DigitCharset) / sizeof(char16_t)) - 1;
 static_assert(DigitCharsetLength == 43, "one mask per character");
 
@@ -74,7 +73,7 @@ class TDigit {
 
   TRect CellRect;
   TColor CellBack = clBlack;
-  QChar CellChar;   // last character drawn, upper-cased
+  QChar CellChar;  // last character drawn, upper-cased
   TColor CellColor = clBlack;
   QChar CellPoint;  // last point character drawn, QChar() for none
 

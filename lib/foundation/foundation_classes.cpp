@@ -2,8 +2,8 @@
 
 #include "foundation/panel.h"
 #include "foundation/rahmen.h"
-#include "foundation/speedbutton.h"
 #include "foundation/smarttimer.h"
+#include "foundation/speedbutton.h"
 #include "host/formloader.h"
 #include "host/label.h"
 

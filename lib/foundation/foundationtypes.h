@@ -23,10 +23,10 @@ Q_ENUM_NS(TBorderStyle)
 
 using FoundationEnums::bsNone;
 using FoundationEnums::bsSingle;
-using FoundationEnums::TBorderStyle;
 using FoundationEnums::bvLowered;
 using FoundationEnums::bvNone;
 using FoundationEnums::bvRaised;
+using FoundationEnums::TBorderStyle;
 using FoundationEnums::TPanelBevel;
 using FoundationEnums::tsNone;
 using FoundationEnums::tsPush;

@@ -49,12 +49,10 @@ void AdjustSides(const TFrameLook& look, TRect& inner, int w) {
 }
 
 void DrawRing(TCanvas& canvas, const TRect& r, int w, TColor a, TColor b) {
-  const TPoint topLeft[6] = {{r.Left, r.Top},          {r.Right, r.Top},
-                             {r.Right - w, r.Top + w}, {r.Left + w, r.Top + w},
-                             {r.Left + w, r.Bottom - w}, {r.Left, r.Bottom}};
-  const TPoint bottomRight[6] = {{r.Right, r.Bottom},        {r.Right, r.Top},
-                                 {r.Right - w, r.Top + w},   {r.Right - w, r.Bottom - w},
-                                 {r.Left + w, r.Bottom - w}, {r.Left, r.Bottom}};
+  const TPoint topLeft[6] = {{r.Left, r.Top},         {r.Right, r.Top},           {r.Right - w, r.Top + w},
+                             {r.Left + w, r.Top + w}, {r.Left + w, r.Bottom - w}, {r.Left, r.Bottom}};
+  const TPoint bottomRight[6] = {{r.Right, r.Bottom},         {r.Right, r.Top},           {r.Right - w, r.Top + w},
+                                 {r.Right - w, r.Bottom - w}, {r.Left + w, r.Bottom - w}, {r.Left, r.Bottom}};
   canvas.Brush.Color = a;
   canvas.Polygon(topLeft, 6);
   canvas.Brush.Color = b;
@@ -119,8 +117,7 @@ TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int h
 TButtonStep ButtonMouseDown(TTastStyle style, bool status) {
   TButtonStep step;
   switch (style) {
-    case tsNone:
-      break;
+    case tsNone: break;
     case tsPush:
       step.Look = TButtonStep::Press;
       step.FireDown = true;
@@ -148,8 +145,7 @@ TButtonStep ButtonMouseUp(TTastStyle style, bool status) {
       step.FireUp = true;
       step.FireClick = true;
       break;
-    case tsPushPull:
-      break;
+    case tsPushPull: break;
   }
   return step;
 }

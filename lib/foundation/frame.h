@@ -4,8 +4,8 @@
 // side, around a background fill. Plain functions on a canvas, so the frame
 // base control and the off-screen instrument base paint it alike.
 
-#include "host/canvas.h"
 #include "foundation/foundationtypes.h"
+#include "host/canvas.h"
 #include "host/types.h"
 
 #include <QString>

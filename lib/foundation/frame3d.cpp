@@ -53,8 +53,7 @@ bool BevelColors(TPanelBevel bevel, TColor* topLeft, TColor* bottomRight) {
       *topLeft = clGray;
       *bottomRight = clWhite;
       return true;
-    case bvNone:
-      break;
+    case bvNone: break;
   }
   return false;
 }

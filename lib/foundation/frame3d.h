@@ -2,8 +2,8 @@
 // The 3-D frame of caption boxes, spinner text areas, panels and speed
 // buttons: one-pixel rings lit from one corner.
 
-#include "host/canvas.h"
 #include "foundation/foundationtypes.h"
+#include "host/canvas.h"
 #include "host/types.h"
 
 namespace Veltor {

@@ -27,9 +27,7 @@ QString Field(QStringView rest) {
 
 // Everything up to and including the first bar goes; with no bar nothing
 // goes, so the whole item is the value.
-QString SecondField(const QString& item) {
-  return Field(QStringView(item).mid(item.indexOf(kBar) + 1));
-}
+QString SecondField(const QString& item) { return Field(QStringView(item).mid(item.indexOf(kBar) + 1)); }
 
 QString ThirdField(const QString& item) {
   const qsizetype first = item.indexOf(kBar);
@@ -170,8 +168,7 @@ QString TimeText(bool tenths, double seconds) {
   const long long whole = Trunc(magnitude);
   const int tenth = std::min(9LL, Trunc((magnitude - double(whole)) * 10));
   const auto two = [](long long n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); };
-  QString s = two(whole / 3600) + QLatin1Char(':') + two(whole / 60 % 60) + QLatin1Char(':') +
-              two(whole % 60);
+  QString s = two(whole / 3600) + QLatin1Char(':') + two(whole / 60 % 60) + QLatin1Char(':') + two(whole % 60);
   if (tenths) s += QLatin1Char('.') + QString::number(tenth);
   if (seconds < 0 && (whole > 0 || (tenths && tenth > 0))) s.prepend(QLatin1Char('-'));
   return s;

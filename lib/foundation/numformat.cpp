@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -53,8 +53,7 @@ DecimalValue ToDecimal(double value, int precision, int decimals) {
 
   // to_chars is locale-independent, unlike printf under QApplication.
   char buf[64];
-  const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                                 kRawDigits - 1);
+  const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, kRawDigits - 1);
   const std::string text(buf, res.ptr);
   const std::size_t ePos = text.find('e');
   for (std::size_t i = 0; i < ePos; ++i)
@@ -109,8 +108,8 @@ QChar DigitAt(const DecimalValue& d, int i) {
 }
 
 // d.ddd followed by the exponent; the mantissa shows the digits of d as they are.
-QString ScientificText(const DecimalValue& d, int minMantissaDecimals, QChar expChar,
-                       bool alwaysSign, int minExpDigits) {
+QString ScientificText(const DecimalValue& d, int minMantissaDecimals, QChar expChar, bool alwaysSign,
+                       int minExpDigits) {
   QString s;
   if (d.Negative) s += QLatin1Char('-');
   s += DigitAt(d, 0);
@@ -141,8 +140,7 @@ QString GeneralText(double value, int precision, int minExpDigits) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   const DecimalValue d = ToDecimal(value, precision, kNoDecimalLimit);
   if (d.Digits.empty()) return QStringLiteral("0");
-  if (d.Exponent > precision || d.Exponent < -3)
-    return ScientificText(d, 0, QLatin1Char('E'), false, minExpDigits);
+  if (d.Exponent > precision || d.Exponent < -3) return ScientificText(d, 0, QLatin1Char('E'), false, minExpDigits);
   const int decimals = std::max(0, static_cast<int>(d.Digits.size()) - d.Exponent);
   return PlainText(d, 1, decimals);
 }
@@ -221,8 +219,7 @@ QString FloatToStrFixed(double value, int precision, int digits) {
   digits = std::clamp(digits, 0, kRawDigits);
   if (!std::isfinite(value)) return NonFiniteText(value);
   const DecimalValue d = ToDecimal(value, precision, digits);
-  if (d.Exponent > precision)
-    return ScientificText(d, 0, QLatin1Char('E'), false, std::min(digits, 4));
+  if (d.Exponent > precision) return ScientificText(d, 0, QLatin1Char('E'), false, std::min(digits, 4));
   return PlainText(d, 1, digits);
 }
 
@@ -245,8 +242,7 @@ QString FormatFloatPattern(const QString& pattern, double value) {
   DecimalValue d = ToDecimal(value, kPatternPrecision, pic.MaxDecimals);
   int decimals = pic.MaxDecimals;
   // Optional places ("#") after the required ones show only significant digits.
-  while (decimals > pic.MinDecimals && DigitAt(d, d.Exponent + decimals - 1) == QLatin1Char('0'))
-    --decimals;
+  while (decimals > pic.MinDecimals && DigitAt(d, d.Exponent + decimals - 1) == QLatin1Char('0')) --decimals;
   QString s = PlainText(d, pic.MinIntDigits, decimals);
   // "#.##" of zero would otherwise leave nothing (or a lone sign) to show.
   if (s.isEmpty()) s = QStringLiteral("0");
@@ -281,8 +277,7 @@ bool TryStrToFloat(const QString& text, double* out) {
     for (; i < n && IsDigit(v[i]); ++i) plain += char(v[i].unicode());
     if (i == expStart) return false;
     // Only the rough size matters for telling overflow from underflow below.
-    exponent = std::clamp(std::strtoll(plain.c_str() + plain.find('e') + 1, nullptr, 10),
-                          -100000LL, 100000LL);
+    exponent = std::clamp(std::strtoll(plain.c_str() + plain.find('e') + 1, nullptr, 10), -100000LL, 100000LL);
   }
   if (i != n) return false;
 
@@ -316,8 +311,7 @@ bool TryStrToInt(const QString& text, int* out) {
   if (i < n && v[i] == QLatin1Char('$')) {
     hex = true;
     ++i;
-  } else if (i + 1 < n && v[i] == QLatin1Char('0') &&
-             (v[i + 1] == QLatin1Char('x') || v[i + 1] == QLatin1Char('X'))) {
+  } else if (i + 1 < n && v[i] == QLatin1Char('0') && (v[i + 1] == QLatin1Char('x') || v[i + 1] == QLatin1Char('X'))) {
     hex = true;
     i += 2;
   }
@@ -338,8 +332,7 @@ bool TryStrToInt(const QString& text, int* out) {
     result = qint32(bits);
   } else {
     result = negative ? -qint64(magnitude) : qint64(magnitude);
-    if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
-      return false;
+    if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max()) return false;
   }
   *out = int(result);
   return true;

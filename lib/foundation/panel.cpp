@@ -23,8 +23,10 @@ TRect DrawBevelRing(TCanvas* canvas, TRect r, TPanelBevel bevel, int width) {
 TRect PanelRings(TCanvas* canvas, int width, int height, const TPanelLook& look, TColor face) {
   TRect r(0, 0, width, height);
   if (look.BorderStyle == bsSingle) {
-    if (canvas) DrawFrame3D(*canvas, r, clWindowFrame, clWindowFrame);
-    else r.Shrink(1);
+    if (canvas)
+      DrawFrame3D(*canvas, r, clWindowFrame, clWindowFrame);
+    else
+      r.Shrink(1);
   }
   r = DrawBevelRing(canvas, r, look.BevelOuter, look.BevelWidth);
   if (canvas) {

@@ -31,9 +31,7 @@ void TSmartTimer::SetTimerMode(TTimerMode value) {
       Resubscribe(TTickSubscription::Ticker([this] { HandleTick(); }));
       FTimer.SetInterval(FTime);
       break;
-    case tmBlinking:
-      Resubscribe(TTickSubscription::Blinker([this] { HandleTick(); }));
-      break;
+    case tmBlinking: Resubscribe(TTickSubscription::Blinker([this] { HandleTick(); })); break;
   }
 }
 

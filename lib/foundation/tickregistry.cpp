@@ -61,8 +61,8 @@ const TimerEntry* TimerRegistry::Find(int id) const {
 }
 
 int TimerRegistry::Count() const {
-  return int(std::count_if(FNodes.begin(), FNodes.end(),
-                           [](const std::unique_ptr<Node>& node) { return !node->Removed; }));
+  return int(
+      std::count_if(FNodes.begin(), FNodes.end(), [](const std::unique_ptr<Node>& node) { return !node->Removed; }));
 }
 
 int TimerRegistry::AddTicker(TTickCallback callback) {
@@ -111,9 +111,8 @@ void TimerRegistry::StopTicker(int id) {
 }
 
 void TimerRegistry::RemoveTicker(int id) {
-  const auto it = std::find_if(FNodes.begin(), FNodes.end(), [id](const auto& node) {
-    return !node->Removed && node->Entry.Id == id;
-  });
+  const auto it = std::find_if(FNodes.begin(), FNodes.end(),
+                               [id](const auto& node) { return !node->Removed && node->Entry.Id == id; });
   if (it == FNodes.end()) return;
   if (FWalkDepth > 0) {
     // A walk is indexing the list, and the callback may be the one running.
@@ -213,13 +212,9 @@ void TTickSubscription::Reset() {
   FId = -1;
 }
 
-int AddTicker(TTickCallback callback) {
-  return TimerRegistry::Global().AddTicker(std::move(callback));
-}
+int AddTicker(TTickCallback callback) { return TimerRegistry::Global().AddTicker(std::move(callback)); }
 
-int AddBlinker(TTickCallback callback) {
-  return TimerRegistry::Global().AddBlinker(std::move(callback));
-}
+int AddBlinker(TTickCallback callback) { return TimerRegistry::Global().AddBlinker(std::move(callback)); }
 
 void SetTickInterval(int id, int ms) { TimerRegistry::Global().SetTickInterval(id, ms); }
 

@@ -16,8 +16,8 @@ using TTickCallback = std::function<void()>;
 
 // One subscription. Owned by the registry; ids are the subscriber's handle.
 struct TimerEntry {
-  bool Busy = false;      // callback running: a nested tick must not enter it
-  bool Active = false;    // stepped on each tick
+  bool Busy = false;    // callback running: a nested tick must not enter it
+  bool Active = false;  // stepped on each tick
   int Id = 0;
   quint16 Reload = 0;     // ticks per period; for blink entries the phase 0..6
   quint16 Countdown = 0;  // ticks left in the current period

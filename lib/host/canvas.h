@@ -61,8 +61,8 @@ class TFont {
   QFont ToQFont() const;
 
   friend bool operator==(const TFont& a, const TFont& b) {
-    return a.Name == b.Name && a.Height == b.Height && a.Color == b.Color &&
-           a.Style == b.Style && a.Pitch == b.Pitch && a.Orientation == b.Orientation;
+    return a.Name == b.Name && a.Height == b.Height && a.Color == b.Color && a.Style == b.Style && a.Pitch == b.Pitch &&
+           a.Orientation == b.Orientation;
   }
   friend bool operator!=(const TFont& a, const TFont& b) { return !(a == b); }
 };

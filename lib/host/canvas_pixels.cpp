@@ -51,7 +51,6 @@ QRgb Rop2(TPenMode mode, QRgb pen, QRgb dst) {
   return Opaque(r & 0xFFFFFF);
 }
 
-
 // On/off runs in pixels of the thin styled pens.
 struct DashPattern {
   int runs[6];
@@ -156,7 +155,6 @@ std::vector<int> SourceLines(int from, int to, int shift, int (TDeviceGrid::*edg
   }
   return lines;
 }
-
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 #include "host/keys.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -186,9 +186,7 @@ void AlignControls(QWidget* parent) {
           c->setGeometry(r.Right - w, r.Top, w, std::max(0, r.Height()));
           r.Right -= w;
           break;
-        default:
-          c->setGeometry(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
-          break;
+        default: c->setGeometry(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height())); break;
       }
     }
   }
@@ -324,11 +322,21 @@ QFont TControl::DesignFont() const { return DesignerFont(FFont); }
 
 void TControl::SetDesignFont(const QFont& font) { SetFont(MergeDesignerFont(FFont, font)); }
 
-void TControl::SetFontName(const QString& v) { EditFont([&](TFont& f) { f.Name = v; }); }
-void TControl::SetFontHeight(int v) { EditFont([&](TFont& f) { f.Height = v; }); }
-void TControl::SetFontSize(int v) { EditFont([&](TFont& f) { f.SetSize(v); }); }
-void TControl::SetFontColor(TColor v) { EditFont([&](TFont& f) { f.Color = v; }); }
-void TControl::SetFontStyle(TFontStyles v) { EditFont([&](TFont& f) { f.Style = v; }); }
+void TControl::SetFontName(const QString& v) {
+  EditFont([&](TFont& f) { f.Name = v; });
+}
+void TControl::SetFontHeight(int v) {
+  EditFont([&](TFont& f) { f.Height = v; });
+}
+void TControl::SetFontSize(int v) {
+  EditFont([&](TFont& f) { f.SetSize(v); });
+}
+void TControl::SetFontColor(TColor v) {
+  EditFont([&](TFont& f) { f.Color = v; });
+}
+void TControl::SetFontStyle(TFontStyles v) {
+  EditFont([&](TFont& f) { f.Style = v; });
+}
 
 qreal TControl::SurfaceRatio() const {
   if (FForcedRatio > 0) return FForcedRatio;
@@ -571,19 +579,14 @@ void TControl::enterEvent(QEnterEvent* e) {
 void TControl::changeEvent(QEvent* e) {
   QWidget::changeEvent(e);
   switch (e->type()) {
-    case QEvent::ParentChange:
-      FollowParent();
-      break;
+    case QEvent::ParentChange: FollowParent(); break;
     case QEvent::PaletteChange:
     case QEvent::FontChange:
       // A plain Qt parent passes its palette and font changes down.
       if (!ParentControl(this)) FollowParent();
       break;
-    case QEvent::EnabledChange:
-      Invalidate();
-      break;
-    default:
-      break;
+    case QEvent::EnabledChange: Invalidate(); break;
+    default: break;
   }
 }
 

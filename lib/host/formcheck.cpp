@@ -72,7 +72,7 @@ class TFormChecker {
   QXmlStreamReader FReader;
   QString FFileName;
   QStringList FErrors;
-  std::vector<TWidgetInfo> FWidgets;  // the <widget> elements open at the reader's position
+  std::vector<TWidgetInfo> FWidgets;    // the <widget> elements open at the reader's position
   QHash<QString, qint64> FObjectLines;  // the line declaring each object name
 };
 
@@ -138,13 +138,15 @@ void TFormChecker::OpenWidget() {
   }
   if (info.Component) {
     if (FWidgets.empty()) {
-      Error(line, QStringLiteral("non-visual component \"%1\" (%2) cannot be the form itself").arg(info.Object, info.Class));
+      Error(line,
+            QStringLiteral("non-visual component \"%1\" (%2) cannot be the form itself").arg(info.Object, info.Class));
     } else if (info.Object.isEmpty()) {
       Error(line, QStringLiteral("non-visual component of class %1 has no name").arg(info.Class));
     }
   }
   if (!FWidgets.empty() && FWidgets.back().Component) {
-    Error(line, QStringLiteral("non-visual component \"%1\" cannot hold widget \"%2\"").arg(FWidgets.back().Object, info.Object));
+    Error(line, QStringLiteral("non-visual component \"%1\" cannot hold widget \"%2\"")
+                    .arg(FWidgets.back().Object, info.Object));
   }
   FWidgets.push_back(info);
 }
@@ -155,7 +157,8 @@ void TFormChecker::CheckLayout() {
     Error(FReader.lineNumber(), QStringLiteral("unknown layout class \"%1\"").arg(layoutClass));
   }
   if (!FWidgets.empty() && FWidgets.back().Component) {
-    Error(FReader.lineNumber(), QStringLiteral("non-visual component \"%1\" cannot hold a layout").arg(FWidgets.back().Object));
+    Error(FReader.lineNumber(),
+          QStringLiteral("non-visual component \"%1\" cannot hold a layout").arg(FWidgets.back().Object));
   }
 }
 
@@ -197,9 +200,11 @@ QMetaProperty TFormChecker::Target(const TWidgetInfo& widget, const QString& nam
   const int index = widget.Meta->indexOfProperty(name.toUtf8().constData());
   if (index < 0) {
     if (dynamic && widget.Component) {
-      Error(line, QStringLiteral("non-visual component \"%1\" takes no dynamic property \"%2\"").arg(widget.Object, name));
+      Error(line,
+            QStringLiteral("non-visual component \"%1\" takes no dynamic property \"%2\"").arg(widget.Object, name));
     } else if (!dynamic && !IsBuilderProperty(widget.Class, widget.Meta, name)) {
-      Error(line, QStringLiteral("class %1 has no property \"%2\" (object \"%3\")").arg(widget.Class, name, widget.Object));
+      Error(line,
+            QStringLiteral("class %1 has no property \"%2\" (object \"%3\")").arg(widget.Class, name, widget.Object));
     }
     return QMetaProperty();
   }

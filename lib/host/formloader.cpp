@@ -218,7 +218,9 @@ std::unique_ptr<QWidget> TFormLoader::Load(const QString& path, QWidget* parentW
     } else {
       const QString name = builder.Failed().first();
       FErrorString = QStringLiteral("%1:%2: object \"%3\" could not be created")
-                         .arg(path).arg(DeclarationLine(ui, name)).arg(name);
+                         .arg(path)
+                         .arg(DeclarationLine(ui, name))
+                         .arg(name);
     }
     return nullptr;
   }
@@ -283,9 +285,9 @@ int TFormLoader::ConnectEventsByName(QObject* form, QObject* receiver) {
       if (match == TSlotMatch::Connected) break;
       if (match == TSlotMatch::NoObject) {
         match = TSlotMatch::NoSignal;
-        detail = QStringLiteral("\"%1\" (%2) has no signal %3")
-                     .arg(object->objectName(), QString::fromLatin1(meta->className()),
-                          QString::fromLatin1(signalName));
+        detail =
+            QStringLiteral("\"%1\" (%2) has no signal %3")
+                .arg(object->objectName(), QString::fromLatin1(meta->className()), QString::fromLatin1(signalName));
       }
     }
     if (match == TSlotMatch::Connected) continue;

@@ -68,10 +68,12 @@ class TFormLoader {
   template <typename T>
   static void RegisterClass(const QString& name = QString()) {
     if constexpr (std::is_base_of<QWidget, T>::value) {
-      RegisterClass(T::staticMetaObject, [](QWidget* parent) -> QWidget* { return new T(parent); }, name);
+      RegisterClass(
+          T::staticMetaObject, [](QWidget* parent) -> QWidget* { return new T(parent); }, name);
     } else {
       static_assert(std::is_base_of<TComponent, T>::value, "stored forms hold widgets and TComponent descendants");
-      RegisterComponentClass(T::staticMetaObject, [](QObject* owner) -> TComponent* { return new T(owner); }, name);
+      RegisterComponentClass(
+          T::staticMetaObject, [](QObject* owner) -> TComponent* { return new T(owner); }, name);
     }
   }
   static void RegisterClass(const QMetaObject& metaObject, TFactory factory, const QString& name = QString());
@@ -94,8 +96,7 @@ class TFormLoader {
   // parent is given (release() it to leave it to the parent). receiver, when
   // given, gets its on_<object>_<event> slots connected. On any error nothing
   // is built and ErrorString() says what and where.
-  std::unique_ptr<QWidget> Load(const QString& path, QWidget* parentWidget = nullptr,
-                                QObject* receiver = nullptr);
+  std::unique_ptr<QWidget> Load(const QString& path, QWidget* parentWidget = nullptr, QObject* receiver = nullptr);
 
   // One line per problem of the last Load, "file:line: text".
   QString ErrorString() const { return FErrorString; }

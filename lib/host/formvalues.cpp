@@ -15,8 +15,8 @@ namespace Veltor {
 namespace {
 
 bool IsTextKind(const QString& kind) {
-  static const QStringList kinds{"string", "cstring", "number", "uint",  "longlong", "ulonglong",
-                                 "double", "float",   "bool",   "enum",  "set"};
+  static const QStringList kinds{"string", "cstring", "number", "uint", "longlong", "ulonglong",
+                                 "double", "float",   "bool",   "enum", "set"};
   return kinds.contains(kind);
 }
 
@@ -45,8 +45,7 @@ QColor ReadColor(QXmlStreamReader& reader) {
   return QColor(rgba[0], rgba[1], rgba[2], rgba[3]);
 }
 
-QVariant EnumVariant(const TStoredValue& value, const QMetaProperty& property, const QString& where,
-                     QString* problem) {
+QVariant EnumVariant(const TStoredValue& value, const QMetaProperty& property, const QString& where, QString* problem) {
   const QMetaEnum enumerator = property.enumerator();
   if (!property.isEnumType() || !enumerator.isValid()) {
     *problem = QStringLiteral("%1 is not an enumeration; <%2> cannot be stored in it").arg(where, value.Kind);
@@ -107,10 +106,16 @@ bool FitsIntegerTarget(const QVariant& v, QMetaType target) {
   qint64 low = 0, high = 0;
   switch (target.id()) {
     case QMetaType::UShort: high = std::numeric_limits<quint16>::max(); break;
-    case QMetaType::Short: low = std::numeric_limits<qint16>::min(); high = std::numeric_limits<qint16>::max(); break;
+    case QMetaType::Short:
+      low = std::numeric_limits<qint16>::min();
+      high = std::numeric_limits<qint16>::max();
+      break;
     case QMetaType::UChar: high = std::numeric_limits<quint8>::max(); break;
     case QMetaType::SChar:
-    case QMetaType::Char: low = std::numeric_limits<qint8>::min(); high = std::numeric_limits<qint8>::max(); break;
+    case QMetaType::Char:
+      low = std::numeric_limits<qint8>::min();
+      high = std::numeric_limits<qint8>::max();
+      break;
     case QMetaType::UInt: high = std::numeric_limits<quint32>::max(); break;
     default: return true;
   }
@@ -173,7 +178,8 @@ QVariant StoredVariant(const TStoredValue& value, const QMetaProperty& property,
                         : kind == QLatin1String("color")    ? QStringLiteral("<color>")
                                                             : value.Text;
   if (!FitsIntegerTarget(v, target)) {
-    *problem = QStringLiteral("%1 is out of range for %2 of type %3").arg(shown, where, QString::fromLatin1(target.name()));
+    *problem =
+        QStringLiteral("%1 is out of range for %2 of type %3").arg(shown, where, QString::fromLatin1(target.name()));
     return QVariant();
   }
   if (!v.convert(target)) {
@@ -194,7 +200,7 @@ TPropertyPath ResolvePropertyPath(const QMetaObject* meta, const QString& name) 
     const int index = part.isEmpty() ? -1 : owner->indexOfProperty(part.toUtf8().constData());
     const bool last = i == parts.size() - 1;
     if (index < 0) {
-      path.Problem = !last  ? QStringLiteral("class %1 has no property group \"%2\"").arg(ownerClass, part)
+      path.Problem = !last   ? QStringLiteral("class %1 has no property group \"%2\"").arg(ownerClass, part)
                      : i > 0 ? QStringLiteral("property group %1 has no field \"%2\"").arg(ownerClass, part)
                              : QStringLiteral("class %1 has no property \"%2\"").arg(ownerClass, part);
       return path;
@@ -220,9 +226,7 @@ TPropertyPath ResolvePropertyPath(const QMetaObject* meta, const QString& name) 
   return path;
 }
 
-bool IsDeferredProperty(bool component, const QString& name) {
-  return component || name.contains(QLatin1Char('.'));
-}
+bool IsDeferredProperty(bool component, const QString& name) { return component || name.contains(QLatin1Char('.')); }
 
 bool IsDesignerOnlyProperty(bool component, const QString& name) {
   return component && name == QLatin1String("geometry");
@@ -255,8 +259,9 @@ TSplitForm SplitDeferredValues(const QByteArray& ui) {
       }
       if (name == QLatin1String("widget")) {
         const QXmlStreamAttributes attributes = reader.attributes();
-        widgets.push_back(TOpenWidget{attributes.value(QLatin1String("name")).toString(),
-                                      TFormLoader::IsComponentClass(attributes.value(QLatin1String("class")).toString())});
+        widgets.push_back(
+            TOpenWidget{attributes.value(QLatin1String("name")).toString(),
+                        TFormLoader::IsComponentClass(attributes.value(QLatin1String("class")).toString())});
       }
       open.push_back(name);
     } else if (token == QXmlStreamReader::EndElement && !open.empty()) {

@@ -38,8 +38,7 @@ TModalResult ResultFromQt(int button) {
 
 }  // namespace
 
-TModalResult TModalUI::Message(const QString& caption, const QString& text, TMsgDlgType type,
-                               TMsgDlgButtons buttons) {
+TModalResult TModalUI::Message(const QString& caption, const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (type) {
     case mtWarning: icon = QMessageBox::Warning; break;
@@ -48,20 +47,20 @@ TModalResult TModalUI::Message(const QString& caption, const QString& text, TMsg
     case mtConfirmation: icon = QMessageBox::Question; break;
     case mtCustom: break;
   }
-  QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationName() : caption, text,
-                  QtButtons(buttons), QApplication::activeWindow());
+  QMessageBox box(icon, caption.isEmpty() ? QApplication::applicationName() : caption, text, QtButtons(buttons),
+                  QApplication::activeWindow());
   return ResultFromQt(box.exec());
 }
 
 void TModalUI::Beep() { QApplication::beep(); }
 
-QString TModalUI::OpenFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter, QString* selectedFilter) {
+QString TModalUI::OpenFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                               QString* selectedFilter) {
   return QFileDialog::getOpenFileName(parent, caption, dir, filter, selectedFilter);
 }
 
-QString TModalUI::SaveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                               const QString& filter, QString* selectedFilter) {
+QString TModalUI::SaveFileName(QWidget* parent, const QString& caption, const QString& dir, const QString& filter,
+                               QString* selectedFilter) {
   return QFileDialog::getSaveFileName(parent, caption, dir, filter, selectedFilter);
 }
 

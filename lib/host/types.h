@@ -41,8 +41,22 @@ Q_ENUM_NS(TPenStyle)
 
 // Raster operation of the pen (and of shape interiors drawn with it).
 enum TPenMode {
-  pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
-  pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+  pmBlack,
+  pmWhite,
+  pmNop,
+  pmNot,
+  pmCopy,
+  pmNotCopy,
+  pmMergePenNot,
+  pmMaskPenNot,
+  pmMergeNotPen,
+  pmMaskNotPen,
+  pmMerge,
+  pmNotMerge,
+  pmMask,
+  pmNotMask,
+  pmXor,
+  pmNotXor
 };
 Q_ENUM_NS(TPenMode)
 
@@ -76,9 +90,7 @@ struct TRect {
   constexpr int Width() const { return Right - Left; }
   constexpr int Height() const { return Bottom - Top; }
   constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-  constexpr bool Contains(int x, int y) const {
-    return x >= Left && x < Right && y >= Top && y < Bottom;
-  }
+  constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
   // Moves every edge inwards by d (outwards for negative d).
   void Shrink(int d) {
     Left += d;
@@ -101,9 +113,7 @@ struct TPoint {
   int Y = 0;
   constexpr TPoint() = default;
   constexpr TPoint(int x, int y) : X(x), Y(y) {}
-  friend constexpr bool operator==(const TPoint& a, const TPoint& b) {
-    return a.X == b.X && a.Y == b.Y;
-  }
+  friend constexpr bool operator==(const TPoint& a, const TPoint& b) { return a.X == b.X && a.Y == b.Y; }
   friend constexpr bool operator!=(const TPoint& a, const TPoint& b) { return !(a == b); }
 };
 

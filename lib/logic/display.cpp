@@ -6,13 +6,19 @@ namespace Veltor {
 
 TDisplay::TDisplay(QWidget* parent) : TRahmen(parent) { resize(400, 200); }
 
-void TDisplay::SetNameHead(const QString& v) { Assign(FNameHead, v.left(kMaxNameHead), [this] { DrawHead(); }); }
+void TDisplay::SetNameHead(const QString& v) {
+  Assign(FNameHead, v.left(kMaxNameHead), [this] { DrawHead(); });
+}
 
 void TDisplay::SetDisplayTyp(tdispType v) { Assign(FDisplayTyp, v); }
 
-void TDisplay::SetColHead(TColor v) { Assign(FColHead, v, [this] { DrawHead(); }); }
+void TDisplay::SetColHead(TColor v) {
+  Assign(FColHead, v, [this] { DrawHead(); });
+}
 
-void TDisplay::SetColTxtHead(TColor v) { Assign(FColTxtHead, v, [this] { DrawHead(); }); }
+void TDisplay::SetColTxtHead(TColor v) {
+  Assign(FColTxtHead, v, [this] { DrawHead(); });
+}
 
 void TDisplay::StyleChanged(QObject*) { Invalidate(); }
 

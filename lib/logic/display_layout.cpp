@@ -38,8 +38,8 @@ TDisplayLayout LayoutDisplay(const TRect& inner, int height, TDisplayParts parts
     const TRect& h = l.HeadRect;
     const int third = h.Width() / 3;
     l.HeadBoxOutline = TRect(h.Left + third, h.Top + 1, h.Right - third, h.Bottom - kHeadBoxBottomGap);
-    l.HeadBox = TRect(l.HeadBoxOutline.Left + 1, l.HeadBoxOutline.Top + 1, l.HeadBoxOutline.Right,
-                      l.HeadBoxOutline.Bottom);
+    l.HeadBox =
+        TRect(l.HeadBoxOutline.Left + 1, l.HeadBoxOutline.Top + 1, l.HeadBoxOutline.Right, l.HeadBoxOutline.Bottom);
   }
   return l;
 }

@@ -24,9 +24,9 @@ constexpr int kMinColumnUnit = 25;
 constexpr int kMaxColumnUnit = 35;
 constexpr int kMinFooter = 30;
 constexpr int kMaxFooter = 40;
-constexpr int kRightGap = 3;        // between the regions and the frame on the right
+constexpr int kRightGap = 3;  // between the regions and the frame on the right
 constexpr int kHeadHeight = 23;
-constexpr int kBareIndent = 3;      // data area indent on the left without a name column
+constexpr int kBareIndent = 3;  // data area indent on the left without a name column
 constexpr int kHeadBoxBottomGap = 4;
 }  // namespace DisplayMeasures
 

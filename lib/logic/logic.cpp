@@ -39,15 +39,25 @@ void TLogic::RedrawIfTextMode() {
   if (TextMode()) Redraw();
 }
 
-void TLogic::SetColTextDisp(TColor v) { Assign(FColours.TextDisp, v, [this] { RedrawIfTextMode(); }); }
+void TLogic::SetColTextDisp(TColor v) {
+  Assign(FColours.TextDisp, v, [this] { RedrawIfTextMode(); });
+}
 
-void TLogic::SetColText(TColor v) { Assign(FColours.Text, v, [this] { RedrawIfTextMode(); }); }
+void TLogic::SetColText(TColor v) {
+  Assign(FColours.Text, v, [this] { RedrawIfTextMode(); });
+}
 
-void TLogic::SetColDisplay(TColor v) { Assign(FColours.Display, v, [this] { Redraw(); }); }
+void TLogic::SetColDisplay(TColor v) {
+  Assign(FColours.Display, v, [this] { Redraw(); });
+}
 
-void TLogic::SetColGrid(TColor v) { Assign(FColours.Grid, v, [this] { Redraw(); }); }
+void TLogic::SetColGrid(TColor v) {
+  Assign(FColours.Grid, v, [this] { Redraw(); });
+}
 
-void TLogic::SetColCurve(TColor v) { Assign(FColours.Curve, v, [this] { Redraw(); }); }
+void TLogic::SetColCurve(TColor v) {
+  Assign(FColours.Curve, v, [this] { Redraw(); });
+}
 
 // A shown line is taken away in its old colour and drawn in the new one.
 void TLogic::SetColPointer(TColor v) {
@@ -82,15 +92,10 @@ void TLogic::SetDispEndPos(int v) {
 
 void TLogic::SetPointerPos(int v) {
   switch (FModel.SetPointerPos(v)) {
-    case TLogicModel::PointerMoved:
-      UpdatePointer();
-      break;
-    case TLogicModel::ViewMoved:
-      Redraw();
-      break;
+    case TLogicModel::PointerMoved: UpdatePointer(); break;
+    case TLogicModel::ViewMoved: Redraw(); break;
     case TLogicModel::PointerKept:
-    case TLogicModel::PointerStored:
-      break;
+    case TLogicModel::PointerStored: break;
   }
 }
 
@@ -353,10 +358,10 @@ bool TLogic::SaveToFile(const QString& fileName, QString* errorText) {
 void TLogic::ReportCorrupt(const QString& fileName) {
   Beep();
   const QString name = QFileInfo(fileName).fileName();
-  ModalUI().Message(QString(),
-                    QStringLiteral("File  ") + name +
-                        (EnglishMode() ? QStringLiteral(" corrupted!") : QStringLiteral(" korrupt!")),
-                    mtCustom, mbOK);
+  ModalUI().Message(
+      QString(),
+      QStringLiteral("File  ") + name + (EnglishMode() ? QStringLiteral(" corrupted!") : QStringLiteral(" korrupt!")),
+      mtCustom, mbOK);
 }
 
 bool TLogic::LoadFromFile(const QString& fileName, QString* errorText) {

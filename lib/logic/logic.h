@@ -5,11 +5,11 @@
 // marker for time measurement, a remembered zoom frame, a bit-pattern search
 // and a sample file.
 
+#include "foundation/tickregistry.h"
 #include "logic/display.h"
 #include "logic/logic_layout.h"
 #include "logic/logic_model.h"
 #include "logic/logic_paint.h"
-#include "foundation/tickregistry.h"
 
 #include <QStringList>
 

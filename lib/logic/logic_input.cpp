@@ -56,15 +56,9 @@ void TLogic::PressButton(TFooterButton b, TShiftState shift) {
   PaintButtonFace(Canvas(), FLayout, b, true);
   FPressed = b;
   switch (b) {
-    case BtnChanZoom:
-      Apply(FModel.ToggleChannelZoom());
-      break;
-    case BtnChanUp:
-      Apply(FModel.ShiftChannels(1));
-      break;
-    case BtnChanDown:
-      Apply(FModel.ShiftChannels(-1));
-      break;
+    case BtnChanZoom: Apply(FModel.ToggleChannelZoom()); break;
+    case BtnChanUp: Apply(FModel.ShiftChannels(1)); break;
+    case BtnChanDown: Apply(FModel.ShiftChannels(-1)); break;
     case BtnTimeZoom:
       if (IsZoomGesture(shift)) {
         SetModus(TextMode() ? Diagram : TextDisp);

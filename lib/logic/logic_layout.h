@@ -13,9 +13,27 @@ namespace Veltor {
 
 // The footer's buttons and fields, by name.
 struct TLogicFooterParts {
-  enum TFooterButton { BtnChanZoom, BtnChanUp, BtnChanDown, BtnTimeZoom, BtnStepBack, BtnStepFwd, BtnPageBack, BtnPageFwd };
+  enum TFooterButton {
+    BtnChanZoom,
+    BtnChanUp,
+    BtnChanDown,
+    BtnTimeZoom,
+    BtnStepBack,
+    BtnStepFwd,
+    BtnPageBack,
+    BtnPageFwd
+  };
   static constexpr int kFooterButtons = 8;
-  enum TStatusField { PtrCycField, PtrTimeField, MrkCycField, MrkTimeField, DiffCycField, DiffTimeField, ValueField, PosBar };
+  enum TStatusField {
+    PtrCycField,
+    PtrTimeField,
+    MrkCycField,
+    MrkTimeField,
+    DiffCycField,
+    DiffTimeField,
+    ValueField,
+    PosBar
+  };
   static constexpr int kStatusFields = 8;
   static constexpr int kStatusPairs = 3;
 };
@@ -30,7 +48,7 @@ constexpr double kPairStep = 0.2;    // share of the data width from one pair's 
 constexpr int kRestGap = 20;         // between the last pair and value field / position bar
 constexpr int kBarTopInset = 4;      // the position bar is lower than its field
 constexpr int kBarBottomInset = 2;
-constexpr int kLabelGap = 4;         // between a pair and its letter
+constexpr int kLabelGap = 4;  // between a pair and its letter
 }  // namespace LogicMeasures
 
 struct TLogicLayout : TLogicFooterParts {

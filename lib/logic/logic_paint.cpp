@@ -46,8 +46,8 @@ void PaintTriggerTriangle(TCanvas& c, const TLogicColours& colours, const TLogic
   c.Pen.Color = colours.Trigger;
   c.Brush.Style = bsSolid;
   c.Brush.Color = colours.Trigger;
-  const TPoint tri[3] = {{l.Data.Left, y}, {l.Data.Left, y + kLineHeight + 1},
-                         {l.Data.Left + kTriangleWidth, y + kLineHeight / 2}};
+  const TPoint tri[3] = {
+      {l.Data.Left, y}, {l.Data.Left, y + kLineHeight + 1}, {l.Data.Left + kTriangleWidth, y + kLineHeight / 2}};
   c.Polygon(tri, 3);
   c.Brush = brush;
 }
@@ -70,9 +70,7 @@ void PaintTextPieces(TCanvas& c, const TLogicModel& m, const TLogicLayout& l, in
 
 // The level of a channel (by its row) in a sample.
 auto LevelOf(const TDiagramGeometry& g, const TLogicModel& m) {
-  return [&g, &m](int row, int p) {
-    return g.Level(row, (quint32(m.GetSample(p)) >> (g.ChanFirst + row)) & 1u);
-  };
+  return [&g, &m](int row, int p) { return g.Level(row, (quint32(m.GetSample(p)) >> (g.ChanFirst + row)) & 1u); };
 }
 
 // The background of scroll-strip columns and the base lines over `lines`.
@@ -224,8 +222,8 @@ void PaintTriggerBar(TCanvas& c, const TLogicModel& m, const TLogicColours& colo
   c.Pen.Style = psClear;
   c.Brush.Style = bsSolid;
   c.Brush.Color = colours.Trigger;
-  c.Rectangle(std::max(xt - kTriggerHalfWidth, l.Data.Left), l.Data.Top,
-              std::min(xt + kTriggerHalfWidth, l.Data.Right), l.Data.Bottom);
+  c.Rectangle(std::max(xt - kTriggerHalfWidth, l.Data.Left), l.Data.Top, std::min(xt + kTriggerHalfWidth, l.Data.Right),
+              l.Data.Bottom);
 }
 
 void PaintBaseLines(TCanvas& c, const TDiagramGeometry& g, const TLogicLayout& l, TColor grid, const TRect& columns) {

@@ -47,11 +47,13 @@ void PaintTriggerBar(TCanvas& canvas, const TLogicModel& m, const TLogicColours&
 // right edge leftwards (the dots counted from there), the left edge column
 // left out. Only the pixel columns in `columns` are touched, so that a scroll
 // strip gets exactly the pixels a full redraw would give it.
-void PaintBaseLines(TCanvas& canvas, const TDiagramGeometry& g, const TLogicLayout& l, TColor grid, const TRect& columns);
+void PaintBaseLines(TCanvas& canvas, const TDiagramGeometry& g, const TLogicLayout& l, TColor grid,
+                    const TRect& columns);
 // One sample back or forward: the picture moves by `shift` pixels and the
 // strip that comes in is drawn as a full redraw of the view one sample on
 // would draw it (the trigger bar excepted). Reads the view before the step.
-void PaintStepBack(TCanvas& canvas, const TLogicModel& m, const TLogicColours& colours, const TLogicLayout& l, int shift);
+void PaintStepBack(TCanvas& canvas, const TLogicModel& m, const TLogicColours& colours, const TLogicLayout& l,
+                   int shift);
 void PaintStepForward(TCanvas& canvas, const TLogicModel& m, const TLogicColours& colours, const TLogicLayout& l,
                       int shift);
 

@@ -27,11 +27,11 @@ namespace Veltor {
 using TPolygon3 = std::array<TPoint, 3>;
 
 struct TMeter270Layout {
-  TRect R;            // inner rectangle shrunk by M
-  int M = 0;          // margin; also half the needle's base width
-  int Q = 0;          // a quarter of R's shorter side
+  TRect R;                                     // inner rectangle shrunk by M
+  int M = 0;                                   // margin; also half the needle's base width
+  int Q = 0;                                   // a quarter of R's shorter side
   int XMin = 0, XMax = 0, YMin = 0, YMax = 0;  // dial units at R's edges
-  TPoint C;           // dial centre
+  TPoint C;                                    // dial centre
   int HubRadius = 0;
   std::array<TPoint, 3> Needle;  // at the scale start, tip first
   std::array<TPoint, 3> Peak;    // at the scale start, tip first

@@ -22,20 +22,20 @@ Q_ENUM_NS(TPeakPtrMode)
 
 }  // namespace MeterEnums
 
-using MeterEnums::TShapeTypeT;
+using MeterEnums::sstCircle;
 using MeterEnums::sstRectangle;
-using MeterEnums::sstSquare;
 using MeterEnums::sstRoundrect;
 using MeterEnums::sstRoundSquare;
-using MeterEnums::sstCircle;
+using MeterEnums::sstSquare;
+using MeterEnums::TShapeTypeT;
 
-using MeterEnums::TmShapeType;
 using MeterEnums::smtRectangle;
 using MeterEnums::smtRoundrect;
+using MeterEnums::TmShapeType;
 
-using MeterEnums::TPeakPtrMode;
+using MeterEnums::ppDrag;
 using MeterEnums::ppNone;
 using MeterEnums::ppPeak;
-using MeterEnums::ppDrag;
+using MeterEnums::TPeakPtrMode;
 
 }  // namespace Veltor

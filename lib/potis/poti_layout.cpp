@@ -125,9 +125,7 @@ TRotaryLayout SelectorLayout(const TRotaryLook& look, int width, int height) {
   return l;
 }
 
-TPoint PointerEnd(const TRotaryLayout& l, double scaleAngle) {
-  return RotatePoint(l.Centre, l.ZeroPoint, scaleAngle);
-}
+TPoint PointerEnd(const TRotaryLayout& l, double scaleAngle) { return RotatePoint(l.Centre, l.ZeroPoint, scaleAngle); }
 
 int ScaleDecimals(double span) {
   if (span < 3) return 2;

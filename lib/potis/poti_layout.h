@@ -18,13 +18,13 @@ TRect FrameInnerRect(const TFrameLook& look, int width, int height);
 
 // Radii and places of the rotary controls, in dial units.
 namespace DialUnits {
-constexpr int kHalfSide = 1000;     // half the shorter side of the dial area
-constexpr int kScale = 670;         // scale arc, inner end of the ticks
-constexpr int kTickEnd = 760;       // outer end of the ticks
-constexpr int kRim = 600;           // knob rim, end of the pointer
-constexpr int kCap = 400;           // knob cap
-constexpr int kShade = 500;         // offset that narrows the rim's shaded sector
-constexpr int kDot = 710;           // selector detent dots
+constexpr int kHalfSide = 1000;  // half the shorter side of the dial area
+constexpr int kScale = 670;      // scale arc, inner end of the ticks
+constexpr int kTickEnd = 760;    // outer end of the ticks
+constexpr int kRim = 600;        // knob rim, end of the pointer
+constexpr int kCap = 400;        // knob cap
+constexpr int kShade = 500;      // offset that narrows the rim's shaded sector
+constexpr int kDot = 710;        // selector detent dots
 constexpr int kDotRadius = 40;
 constexpr int kCaptionHalfWidth = 500;
 constexpr int kCaptionTop = -750;
@@ -54,21 +54,21 @@ struct TDialFrame {
 // Everything a rotary control places. The pot uses the tick fields, the
 // selector the dot fields; both use the rest.
 struct TRotaryLayout {
-  TRect Inner;          // inside the rings: maker mark and preset button
-  TRect Preset;         // the preset button, also its hit area
+  TRect Inner;   // inside the rings: maker mark and preset button
+  TRect Preset;  // the preset button, also its hit area
   TDialFrame Frame;
-  TPoint Centre;        // knob centre, the pivot of every turn
-  TRect ScaleBox;       // square of the scale arc
-  TRect RimBox;         // square of the knob rim
-  TRect CapBox;         // square of the knob cap
-  TPoint ZeroPoint;     // pointer end at the start of the scale
-  TFont LabelFont;      // scale labels (sized to the dial with FontAutom)
-  TRect CaptionFrame;   // caption box with its bevel
-  TRect CaptionBox;     // the caption's own area, inside the bevel
-  TPoint TickInner;     // pot: a tick at 12 o'clock, inner end
-  TPoint TickOuter;     // pot: the same tick's outer end
-  int DotRadius = 0;    // selector: detent dot radius in pixels
-  TPoint DotPoint;      // selector: centre of the dot at the start of the scale
+  TPoint Centre;       // knob centre, the pivot of every turn
+  TRect ScaleBox;      // square of the scale arc
+  TRect RimBox;        // square of the knob rim
+  TRect CapBox;        // square of the knob cap
+  TPoint ZeroPoint;    // pointer end at the start of the scale
+  TFont LabelFont;     // scale labels (sized to the dial with FontAutom)
+  TRect CaptionFrame;  // caption box with its bevel
+  TRect CaptionBox;    // the caption's own area, inside the bevel
+  TPoint TickInner;    // pot: a tick at 12 o'clock, inner end
+  TPoint TickOuter;    // pot: the same tick's outer end
+  int DotRadius = 0;   // selector: detent dot radius in pixels
+  TPoint DotPoint;     // selector: centre of the dot at the start of the scale
 };
 
 // The properties a rotary layout depends on besides the size.

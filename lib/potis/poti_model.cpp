@@ -69,17 +69,11 @@ double ValueAngle(const TPotiModel& m) {
   return span > 0 ? kSweep / span * (m.Value() - m.Start()) : 0;
 }
 
-double ValueAtAngle(const TPotiModel& m, double scaleAngle) {
-  return m.Start() + m.Span() * scaleAngle / kSweep;
-}
+double ValueAtAngle(const TPotiModel& m, double scaleAngle) { return m.Start() + m.Span() * scaleAngle / kSweep; }
 
-double MouseAlpha(TPoint centre, int x, int y) {
-  return VectorAngle(double(centre.X - x), double(y - centre.Y));
-}
+double MouseAlpha(TPoint centre, int x, int y) { return VectorAngle(double(centre.X - x), double(y - centre.Y)); }
 
-double PressAngle(double alpha) {
-  return std::clamp(alpha, kStartAlpha, kStartAlpha + kSweep) - kStartAlpha;
-}
+double PressAngle(double alpha) { return std::clamp(alpha, kStartAlpha, kStartAlpha + kSweep) - kStartAlpha; }
 
 double DragAngle(bool atStart, bool atEnd, double lastAlpha) {
   if (atEnd) return kSweep;
@@ -87,15 +81,11 @@ double DragAngle(bool atStart, bool atEnd, double lastAlpha) {
   return PressAngle(lastAlpha);
 }
 
-bool IsTurn(double oldAngle, double newAngle, double jumpLimit) {
-  return std::fabs(oldAngle - newAngle) <= jumpLimit;
-}
+bool IsTurn(double oldAngle, double newAngle, double jumpLimit) { return std::fabs(oldAngle - newAngle) <= jumpLimit; }
 
 }  // namespace Dial
 
-bool LeftButtonAlone(TShiftState shift) {
-  return (shift & ~TShiftState(ssDouble)) == TShiftState(ssLeft);
-}
+bool LeftButtonAlone(TShiftState shift) { return (shift & ~TShiftState(ssDouble)) == TShiftState(ssLeft); }
 
 int TWheelNotches::Add(int angleDelta) {
   constexpr int kNotch = 120;

@@ -21,16 +21,16 @@ Q_ENUM_NS(TButtonStyle)
 
 }  // namespace PotiEnums
 
-using PotiEnums::TOrientation;
-using PotiEnums::orVertical;
-using PotiEnums::orHorizontal;
-using PotiEnums::TButtonDir;
+using PotiEnums::bsAutoDetect;
+using PotiEnums::bsNew;
+using PotiEnums::bsWin31;
 using PotiEnums::btCrossWise;
 using PotiEnums::btLengthWise;
 using PotiEnums::btSquare;
+using PotiEnums::orHorizontal;
+using PotiEnums::orVertical;
+using PotiEnums::TButtonDir;
 using PotiEnums::TButtonStyle;
-using PotiEnums::bsAutoDetect;
-using PotiEnums::bsWin31;
-using PotiEnums::bsNew;
+using PotiEnums::TOrientation;
 
 }  // namespace Veltor

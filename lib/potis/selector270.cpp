@@ -13,13 +13,12 @@ constexpr int kMaxScalaPart = 20;
 constexpr double kJumpLimit = 90;
 }  // namespace
 
-TSelector270::TSelector270(QWidget* parent)
-    : TCustomRotary(parent), FModel(kDefaultScalaPart, kMaxScalaPart) {
+TSelector270::TSelector270(QWidget* parent) : TCustomRotary(parent), FModel(kDefaultScalaPart, kMaxScalaPart) {
   SetFontColor(clNavy);
   SetColScala(clMaroon);
   SetCaption(QStringLiteral("Eingang"));
-  FModel.SetEntries({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                     QStringLiteral("5")});
+  FModel.SetEntries(
+      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
 }
 
 TSelector270::~TSelector270() = default;
@@ -55,9 +54,7 @@ void TSelector270::Loaded() {
 
 TRotaryLayout TSelector270::Layout() const { return SelectorLayout(RotaryLook(), Width(), Height()); }
 
-void TSelector270::PaintScale(TCanvas& canvas, const TRotaryLayout& l) {
-  DrawDetents(canvas, l, FModel, ColScala());
-}
+void TSelector270::PaintScale(TCanvas& canvas, const TRotaryLayout& l) { DrawDetents(canvas, l, FModel, ColScala()); }
 
 double TSelector270::PointerAngle() const { return FModel.DetentAngle(FModel.Position()); }
 

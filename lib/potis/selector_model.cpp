@@ -33,9 +33,7 @@ bool TSelectorModel::Normalise() {
   return true;
 }
 
-QString TSelectorModel::Entry(int i) const {
-  return i >= 0 && i < EntryCount() ? FEntries.at(i) : QString();
-}
+QString TSelectorModel::Entry(int i) const { return i >= 0 && i < EntryCount() ? FEntries.at(i) : QString(); }
 
 QString TSelectorModel::Label(int i) const { return ItemText(Entry(i)).left(kMaxLabelLength); }
 

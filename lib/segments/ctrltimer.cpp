@@ -73,8 +73,7 @@ void TCtlTime::Clear() {
 }
 
 void TCtlTime::SetPart(int part, int v) {
-  if (!ComponentState().testFlag(csLoading) &&
-      (v < 0 || v > kPartTop[part] || !ShowsPart(FOwner->Resolution(), part)))
+  if (!ComponentState().testFlag(csLoading) && (v < 0 || v > kPartTop[part] || !ShowsPart(FOwner->Resolution(), part)))
     return;
   if (D[size_t(2 * part)] == v / 10 && D[size_t(2 * part + 1)] == v % 10) return;
   D[size_t(2 * part)] = v / 10;
@@ -94,7 +93,8 @@ void TCtlTime::StepDown(TCtrlTRes res) {
   for (int p = 0; p < 3; ++p) {
     D[size_t(2 * p)] = parts[p] / 10;
     D[size_t(2 * p + 1)] = parts[p] % 10;
-    if (ShowsPart(res, p) && (D[size_t(2 * p)] != before[size_t(2 * p)] || D[size_t(2 * p + 1)] != before[size_t(2 * p + 1)]))
+    if (ShowsPart(res, p) &&
+        (D[size_t(2 * p)] != before[size_t(2 * p)] || D[size_t(2 * p + 1)] != before[size_t(2 * p + 1)]))
       ShowStep = true;
   }
 }
@@ -120,7 +120,8 @@ TCtrlTimerLayout CtrlTimerLayout(int w, int h, const TRect& inner, const TCtrlTi
   l.Panel = TRect(inner.Left + m + (f.BordLeft ? 0 : 4), inner.Top + h / 8 + (f.BordTop ? 0 : 4),
                   inner.Right - side - m - (f.BordRight ? 0 : 4), inner.Bottom - m - (f.BordBottom ? 0 : 4));
   // A font too tall for the strip above the panel would lose its top.
-  l.Caption = TRect(w - 14 * h / 20, std::max(inner.Top, l.Panel.Top - captionHeight), inner.Right - 1 - (f.BordRight ? 0 : 4), l.Panel.Top);
+  l.Caption = TRect(w - 14 * h / 20, std::max(inner.Top, l.Panel.Top - captionHeight),
+                    inner.Right - 1 - (f.BordRight ? 0 : 4), l.Panel.Top);
   l.Column = TRect(l.Caption.Left, l.Panel.Top, l.Caption.Right, l.Panel.Bottom);
 
   const int bh = (l.Column.Height() - 4) / 4;
@@ -243,7 +244,8 @@ void TCtrlTimer::BlinkTick() {
 void TCtrlTimer::MouseMove(TShiftState, int X, int Y) {
   const TCtrlTimerLayout l = Geometry();
   bool onDigit = false;
-  for (size_t i = 0; i < l.Cells.size(); ++i) onDigit = onDigit || l.UpZones[i].Contains(X, Y) || l.DownZones[i].Contains(X, Y);
+  for (size_t i = 0; i < l.Cells.size(); ++i)
+    onDigit = onDigit || l.UpZones[i].Contains(X, Y) || l.DownZones[i].Contains(X, Y);
   if (onDigit) {
     setCursor(Qt::SizeVerCursor);
   } else {
@@ -283,9 +285,7 @@ void TCtrlTimer::ButtonPressed(int index) {
       SetMode(stop);
       FTicker.Stop();
       break;
-    case 2:
-      SetMode(reset);
-      break;
+    case 2: SetMode(reset); break;
     case 3:
       if (FMode == reset) SetMode(trig1);
       break;

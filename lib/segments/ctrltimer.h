@@ -71,9 +71,9 @@ class TCtlTime : public TPersistent {
 struct TCtrlTimerLayout {
   TRect Panel;
   TRect Caption;
-  TRect Column;                // the buttons' sunken column
+  TRect Column;  // the buttons' sunken column
   std::array<TRect, 4> Buttons;
-  TRect Digits;                // the cells' area
+  TRect Digits;  // the cells' area
   std::vector<TRect> Cells;
   std::vector<TRect> UpZones;  // per cell: increment above, decrement below
   std::vector<TRect> DownZones;

@@ -47,8 +47,7 @@ void TSegmentRow::DrawOne(QChar ch, QChar point, TColor color, TCanvas& canvas, 
   if (index < 1 || index > Count()) return;
   ch = UpperAscii(ch);
   TShown& shown = FShown[size_t(index - 1)];
-  if (shown.Valid && shown.Char == ch && shown.Point == point && shown.Color == color && shown.Italic == Italic)
-    return;
+  if (shown.Valid && shown.Char == ch && shown.Point == point && shown.Color == color && shown.Italic == Italic) return;
   shown = TShown{true, ch, point, color, Italic};
   const TRect r = CellRect(index);
   if (r.Width() <= 0 || r.Height() <= 0) return;

@@ -26,11 +26,11 @@ Q_ENUM_NS(tCtrlTMode)
 
 }  // namespace SegmentEnums
 
-using SegmentEnums::TmShapeType;
 using SegmentEnums::smtRectangle;
 using SegmentEnums::smtRoundrect;
-using SegmentEnums::TDispType;
-using SegmentEnums::TCtrlTRes;
 using SegmentEnums::tCtrlTMode;
+using SegmentEnums::TCtrlTRes;
+using SegmentEnums::TDispType;
+using SegmentEnums::TmShapeType;
 
 }  // namespace Veltor

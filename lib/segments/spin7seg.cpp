@@ -41,8 +41,7 @@ bool TThumbwheel::SetChar(QChar ch) {
     case SegmentEnums::sign:
       if (ch != u' ' && ch != u'+' && ch != u'-') return false;
       break;
-    case SegmentEnums::alphanum:
-      break;
+    case SegmentEnums::alphanum: break;
   }
   if (ch == Char) return true;
   Char = ch;
@@ -110,8 +109,8 @@ TSpin7SegLayout Spin7SegLayout(int height, const TRect& inner, bool bordLeft, bo
   const int h5 = inner.Height() / 5;
   const int w5 = inner.Width() / 5;
   l.Corner = w5;
-  l.Panel = TRect(inner.Left + (bordLeft ? m : 0), inner.Top + h5, inner.Right - (bordRight ? m : 0),
-                  inner.Bottom - h5);
+  l.Panel =
+      TRect(inner.Left + (bordLeft ? m : 0), inner.Top + h5, inner.Right - (bordRight ? m : 0), inner.Bottom - h5);
   const int shrink = w5 / 3 + 1;
   l.Cell = TRect(l.Panel.Left + shrink, l.Panel.Top + shrink, l.Panel.Right - shrink, l.Panel.Bottom - shrink);
   l.UpRect = TRect(inner.Left + w5, inner.Top + 2, inner.Right - w5, l.Panel.Top - w5 / 2);
@@ -209,8 +208,10 @@ void TSpin7Seg::Paint() {
   const TRect& u = FLayout.UpRect;
   const TRect& d = FLayout.DownRect;
   const int bw = u.Width(), bh = u.Height();
-  c.Polygon({{u.Left + bw / 4, u.Bottom - bh / 5}, {u.Right - bw / 4, u.Bottom - bh / 5}, {u.Left + bw / 2, u.Top + bh / 5}});
-  c.Polygon({{d.Left + bw / 4, d.Top + bh / 5}, {d.Right - bw / 4, d.Top + bh / 5}, {d.Left + bw / 2, d.Bottom - bh / 5}});
+  c.Polygon(
+      {{u.Left + bw / 4, u.Bottom - bh / 5}, {u.Right - bw / 4, u.Bottom - bh / 5}, {u.Left + bw / 2, u.Top + bh / 5}});
+  c.Polygon(
+      {{d.Left + bw / 4, d.Top + bh / 5}, {d.Right - bw / 4, d.Top + bh / 5}, {d.Left + bw / 2, d.Bottom - bh / 5}});
 
   FCell.Italic = FItalic;
   FCell.Layout(FLayout.Cell, 1, ColBack());

@@ -15,9 +15,7 @@ namespace {
 
 constexpr int kRates[] = {75, 110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 57600, 115200};
 
-QString Text(const char* english, const char* german) {
-  return QString::fromUtf8(EnglishMode() ? english : german);
-}
+QString Text(const char* english, const char* german) { return QString::fromUtf8(EnglishMode() ? english : german); }
 
 QComboBox* Combo(const char* name, const QStringList& items, int current) {
   auto* combo = new QComboBox;

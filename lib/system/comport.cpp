@@ -228,7 +228,6 @@ void TComPort::SetBufferLen(int value) {
   for (TPortSlot& slot : FPorts) slot.Config.SetLimits(value);
 }
 
-
 void TComPort::Poll() {
   const QPointer<TComPort> alive(this);
   for (int port = 1; port <= PortCount; ++port) {

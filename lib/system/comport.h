@@ -24,8 +24,8 @@ namespace Veltor {
 
 // Queue counts and hold state of an open port (see TComPort::PortErrors).
 struct TComStat {
-  int InQue = 0;   // characters waiting to be read
-  int OutQue = 0;  // characters waiting to go out, the transmit queue included
+  int InQue = 0;         // characters waiting to be read
+  int OutQue = 0;        // characters waiting to go out, the transmit queue included
   bool CtsHold = false;  // hardware handshake on and CTS down: output waits
 };
 

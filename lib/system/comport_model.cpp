@@ -15,11 +15,10 @@ struct TSpeed {
 };
 
 constexpr TSpeed kSpeeds[] = {
-    {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},
-    {200, B200},       {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},
-    {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
-    {57600, B57600},   {115200, B115200}, {230400, B230400}, {460800, B460800}, {500000, B500000},
-    {576000, B576000}, {921600, B921600}, {1000000, B1000000},
+    {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},         {200, B200},
+    {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},     {2400, B2400},       {4800, B4800},
+    {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600},   {115200, B115200},   {230400, B230400},
+    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600}, {1000000, B1000000},
 };
 
 static_assert(VSTART < TermiosControlChars && VSTOP < TermiosControlChars && VMIN < TermiosControlChars,
@@ -110,13 +109,9 @@ int TTxQueue::Drain(const TWrite& write) {
   return 0;
 }
 
-int RxEventCount(const TRxPoll& poll) {
-  return poll.InUse && poll.Enabled && poll.Count > 0 ? poll.Count : 0;
-}
+int RxEventCount(const TRxPoll& poll) { return poll.InUse && poll.Enabled && poll.Count > 0 ? poll.Count : 0; }
 
-bool DeviceGone(int rc) {
-  return rc == -EIO || rc == -ENXIO || rc == -ENODEV || rc == -EBADF || rc == -EPIPE;
-}
+bool DeviceGone(int rc) { return rc == -EIO || rc == -ENXIO || rc == -ENODEV || rc == -EBADF || rc == -EPIPE; }
 
 int PortIndex(const QString& name) {
   static const QString kNames[] = {QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"),

@@ -111,8 +111,8 @@ class TTxQueue {
 // emitted to nobody, so whether one is assigned needs no check.
 struct TRxPoll {
   bool InUse = false;
-  bool Enabled = false;   // EventNEna
-  int Count = 0;          // characters waiting
+  bool Enabled = false;  // EventNEna
+  int Count = 0;         // characters waiting
 };
 // The count the receive event reports on this tick, 0 for no event.
 int RxEventCount(const TRxPoll& poll);

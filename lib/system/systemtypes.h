@@ -28,22 +28,22 @@ Q_ENUM_NS(TComError)
 
 }  // namespace SystemEnums
 
-using SystemEnums::TComError;
 using SystemEnums::ceBreak;
 using SystemEnums::ceFrame;
 using SystemEnums::ceOverrun;
 using SystemEnums::ceRxOver;
 using SystemEnums::ceRxParity;
 using SystemEnums::ceTxFull;
-using SystemEnums::TComParity;
 using SystemEnums::cpEven;
 using SystemEnums::cpMark;
 using SystemEnums::cpNone;
 using SystemEnums::cpOdd;
 using SystemEnums::cpSpace;
-using SystemEnums::TComStopBits;
 using SystemEnums::csOne;
 using SystemEnums::csOneHalf;
 using SystemEnums::csTwo;
+using SystemEnums::TComError;
+using SystemEnums::TComParity;
+using SystemEnums::TComStopBits;
 
 }  // namespace Veltor

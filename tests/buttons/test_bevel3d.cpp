@@ -72,12 +72,9 @@ TEST(Bevel3D, CaptionAreaIsInsetUnlessSilverAndShrinksForItsBevel) {
   // Frame: raised bevel 2 and border 2, so the inner area starts at 4. The
   // inset is 4 % of the inner height (wide controls) or width (tall ones).
   const Row rows[] = {
-      {200, 100, clBlue, bvNone, TRect(8, 8, 192, 92)},
-      {200, 100, clSilver, bvNone, TRect(4, 4, 196, 96)},
-      {100, 300, clBlue, bvNone, TRect(8, 8, 92, 292)},
-      {300, 200, clRed, bvNone, TRect(12, 12, 288, 188)},
-      {200, 100, clBlue, bvRaised, TRect(10, 10, 190, 90)},
-      {200, 100, clSilver, bvLowered, TRect(6, 6, 194, 94)},
+      {200, 100, clBlue, bvNone, TRect(8, 8, 192, 92)},     {200, 100, clSilver, bvNone, TRect(4, 4, 196, 96)},
+      {100, 300, clBlue, bvNone, TRect(8, 8, 92, 292)},     {300, 200, clRed, bvNone, TRect(12, 12, 288, 188)},
+      {200, 100, clBlue, bvRaised, TRect(10, 10, 190, 90)}, {200, 100, clSilver, bvLowered, TRect(6, 6, 194, 94)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.width << "x" << row.height << " back " << std::hex << row.back.Value()
@@ -227,8 +224,8 @@ TEST(Bevel3D, GroupButtonsReleaseEachOther) {
   QTest::mousePress(b, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_TRUE(b->Down());
   EXPECT_FALSE(a->Down());
-  EXPECT_TRUE(other->Down());  // another group
-  EXPECT_EQ(aUp.count(), 0);   // released by the group, not by the user
+  EXPECT_TRUE(other->Down());                            // another group
+  EXPECT_EQ(aUp.count(), 0);                             // released by the group, not by the user
   EXPECT_EQ(PixelAt(a->SurfaceImage(), 1, 1), clWhite);  // raised again
   QTest::mouseRelease(b, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_EQ(bClicks.count(), 1);

@@ -35,7 +35,7 @@ TEST(Led, SocketAndLampOfBothShapes) {
     EXPECT_EQ(PixelAt(lit, 20, 13), clBlack);   // lamp outline
     EXPECT_EQ(PixelAt(lit, 20, 14), clLime);
     EXPECT_EQ(PixelAt(lit, 20, 20), clLime);
-    EXPECT_EQ(PixelAt(lit, 27, 20), clGray);    // the right edge is the last pixel inside
+    EXPECT_EQ(PixelAt(lit, 27, 20), clGray);  // the right edge is the last pixel inside
     // The corners tell the shapes apart.
     EXPECT_EQ(PixelAt(lit, 13, 13), shape == ledRectangle ? clBlack : clSilver);
 

@@ -27,9 +27,7 @@ TColor LampCentre(TLedButton& b) {
   return PixelAt(img, r.Left + r.Width() / 2, r.Top + r.Height() / 2);
 }
 
-void Click(QWidget* w) {
-  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-}
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
 
 }  // namespace
 
@@ -204,5 +202,4 @@ TEST(LedButton, BlinkersSpreadOverTheSevenTicks) {
     EXPECT_EQ(changes[i], 2) << i;
     EXPECT_EQ(LampCentre(*leds[i]), leds[i]->LitShown() ? clLime : kLimeDark) << i;
   }
-
 }

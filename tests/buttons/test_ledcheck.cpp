@@ -2,8 +2,8 @@
 #include "buttons/ledbutton.h"
 #include "buttons/ledcheck.h"
 
-#include "foundation/tickregistry.h"
 #include "formtest.h"
+#include "foundation/tickregistry.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -85,7 +85,8 @@ TEST(LedCheckLayout, LedAndCaptionBoxByCaptionSide) {
     m.CaptPos = row.pos;
     m.LedShape = row.shape;
     m.CaptFrame = row.framed;
-    const TLedCheckLayout l = LedCheckLayout(row.width, row.height, TRect(0, 0, row.width, row.height), m, clSilver, -11);
+    const TLedCheckLayout l =
+        LedCheckLayout(row.width, row.height, TRect(0, 0, row.width, row.height), m, clSilver, -11);
     EXPECT_EQ(l.Lamp.Cx, row.cx);
     EXPECT_EQ(l.Lamp.Cy, row.cy);
     EXPECT_EQ(l.Lamp.R, row.lampR);

@@ -35,7 +35,9 @@ struct Shown {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     s->Repaint();
   }
-  void Press(bool up) { QTest::mousePress(s, Qt::LeftButton, Qt::NoModifier, Centre(up ? s->UpButton() : s->DownButton())); }
+  void Press(bool up) {
+    QTest::mousePress(s, Qt::LeftButton, Qt::NoModifier, Centre(up ? s->UpButton() : s->DownButton()));
+  }
   void Release(bool up) {
     QTest::mouseRelease(s, Qt::LeftButton, Qt::NoModifier, Centre(up ? s->UpButton() : s->DownButton()));
   }
@@ -73,11 +75,12 @@ TEST(TextSpin, ButtonsStepWithWrapOrLimiterAndFireOnlyForRealSteps) {
     bool events;
   };
   const Row rows[] = {
-      {false, 5, true, 0, true}, {false, 0, false, 5, true}, {true, 5, true, 5, false},
-      {true, 0, false, 0, false}, {true, 2, true, 3, true},  {true, 2, false, 1, true},
+      {false, 5, true, 0, true},  {false, 0, false, 5, true}, {true, 5, true, 5, false},
+      {true, 0, false, 0, false}, {true, 2, true, 3, true},   {true, 2, false, 1, true},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << "limiter " << row.limiter << " from " << row.start << (row.up ? " up" : " down"));
+    SCOPED_TRACE(testing::Message() << "limiter " << row.limiter << " from " << row.start
+                                    << (row.up ? " up" : " down"));
     Shown<TTextSpin> w;
     w.s->SetLimiter(row.limiter);
     w.s->SetPosition(row.start);
@@ -144,11 +147,7 @@ TEST(TextSpin, HeldButtonRepeatsAfterAPauseAtRepSpeed) {
   // 500 ms are 9 ticks of 55.5 ms, 400 ms are 7, 1000 ms 18; 2400 mod 2001
   // is 399 ms, 7 ticks; below 50 ms nothing repeats.
   const Row rows[] = {
-      {400, {9, 16, 23, 30, 37}},
-      {1000, {9, 27}},
-      {2400, {9, 16, 23, 30, 37}},
-      {49, {}},
-      {0, {}},
+      {400, {9, 16, 23, 30, 37}}, {1000, {9, 27}}, {2400, {9, 16, 23, 30, 37}}, {49, {}}, {0, {}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.repSpeed);
@@ -213,7 +212,7 @@ TEST(TextSpin, PaintsTextAreaButtonsAndArrows) {
     EXPECT_EQ(PixelAt(img, b.Right, b.Top + 3), clGray);
   }
   const int cx = up.Left + up.Width() / 2;
-  EXPECT_EQ(PixelAt(img, cx, up.Top + 3), clBlack);       // apex near the top
+  EXPECT_EQ(PixelAt(img, cx, up.Top + 3), clBlack);  // apex near the top
   EXPECT_EQ(PixelAt(img, up.Left + 3, up.Top + 3), clSilver);
   EXPECT_EQ(PixelAt(img, up.Left + 5, up.Bottom - 3), clBlack);  // base at the bottom
   EXPECT_EQ(PixelAt(img, cx, down.Bottom - 3), clBlack);
@@ -307,8 +306,8 @@ TEST(SerieSpin, KeepsAMinimumHeight) {
     int width;
     int minHeight;
   };
-  const Row rows[] = {{bvNone, bvRaised, 1, 37}, {bvLowered, bvRaised, 1, 39}, {bvLowered, bvRaised, 3, 47},
-                      {bvNone, bvNone, 4, 35}};
+  const Row rows[] = {
+      {bvNone, bvRaised, 1, 37}, {bvLowered, bvRaised, 1, 39}, {bvLowered, bvRaised, 3, 47}, {bvNone, bvNone, 4, 35}};
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::Message() << row.in << " " << row.out << " " << row.width);
     w.s->SetBevelIn(row.in);

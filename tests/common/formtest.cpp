@@ -8,7 +8,8 @@ namespace VeltorTest {
 
 QString FormText(const QString& body) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui version=\"4.0\">\n <class>Form</class>\n"
-         " <widget class=\"QWidget\" name=\"Form\">\n" + body + "\n </widget>\n</ui>\n";
+         " <widget class=\"QWidget\" name=\"Form\">\n" +
+         body + "\n </widget>\n</ui>\n";
 }
 
 int LineOf(const QString& text, const QString& marker) {

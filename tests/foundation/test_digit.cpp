@@ -17,8 +17,8 @@ constexpr TColor kBack = clNavy;
 
 // One pixel inside each shape of bits 0..9 and outside all the others, in
 // native cell pixels.
-constexpr TPoint kUprightProbes[SegmentCount] = {{32, 7},  {56, 30}, {56, 72}, {32, 92}, {9, 75},
-                                                 {9, 25},  {21, 49}, {32, 32}, {72, 92}, {72, 47}};
+constexpr TPoint kUprightProbes[SegmentCount] = {{32, 7}, {56, 30}, {56, 72}, {32, 92}, {9, 75},
+                                                 {9, 25}, {21, 49}, {32, 32}, {72, 92}, {72, 47}};
 constexpr TPoint kItalicProbes[SegmentCount] = {{40, 7},  {58, 30}, {51, 75}, {30, 92}, {11, 75},
                                                 {18, 30}, {25, 49}, {35, 32}, {70, 92}, {73, 47}};
 
@@ -51,11 +51,14 @@ struct Target {
 }  // namespace
 
 TEST(DigitMasks, UpperCasesAsciiLettersOnly) {
-  struct Case { char16_t ch; int mask; };
+  struct Case {
+    char16_t ch;
+    int mask;
+  };
   const Case cases[] = {
-      {u'a', 0x77}, {u'b', 0x7C}, {u't', 0x31}, {u'g', 0}, {u'k', 0}, {u'G', 0}, {u' ', 0},
-      {u'\u00B5', 0x72},  // micro sign: not upper-cased to the Greek capital
-      {u'\u00E7', 0},     // c cedilla: only the capital is in the set
+      {u'a', 0x77},   {u'b', 0x7C},      {u't', 0x31},      {u'g', 0},         {u'k', 0},
+      {u'G', 0},      {u' ', 0},         {u'\u00B5', 0x72},  // micro sign: not upper-cased to the Greek capital
+      {u'\u00E7', 0},                                        // c cedilla: only the capital is in the set
       {u'\u039C', 0}, {u'\u00B0', 0x63}, {u'\u00BA', 0x63}, {u'\u007F', 0x49},
   };
   for (const Case& c : cases) EXPECT_EQ(SegmentMaskFor(QChar(c.ch)), c.mask) << int(c.ch);
@@ -69,11 +72,14 @@ TEST(DigitMasks, UpperCasesAsciiLettersOnly) {
 }
 
 TEST(Digit, LightsTheShapesOfCharacterAndPoint) {
-  struct Case { char16_t ch, point; int mask; };
+  struct Case {
+    char16_t ch, point;
+    int mask;
+  };
   const Case cases[] = {
-      {u'8', u'.', 0x17F}, {u'1', 0, sgB | sgC},      {u'a', 0, 0x77},       {u'g', 0, 0},
-      {u'k', u',', 0x100}, {u':', 0, 0x300},          {u'+', 0, sgG | sgBar}, {u'7', u';', 0x307},
-      {u'0', u'x', 0x3F},  {u't', 0, sgA | sgE | sgF}, {u'\u00B5', 0, 0x72},  {u'\u007F', 0, 0x49},
+      {u'8', u'.', 0x17F}, {u'1', 0, sgB | sgC},       {u'a', 0, 0x77},        {u'g', 0, 0},
+      {u'k', u',', 0x100}, {u':', 0, 0x300},           {u'+', 0, sgG | sgBar}, {u'7', u';', 0x307},
+      {u'0', u'x', 0x3F},  {u't', 0, sgA | sgE | sgF}, {u'\u00B5', 0, 0x72},   {u'\u007F', 0, 0x49},
   };
   for (bool italic : {false, true}) {
     for (const Case& c : cases) {
@@ -124,12 +130,16 @@ TEST(Digit, StretchesIntoItsRectangleOnly) {
 }
 
 TEST(DigDisplay, LayoutSplitsTheRectangle) {
-  struct Case { TRect r; int count; std::vector<int> rights; };
+  struct Case {
+    TRect r;
+    int count;
+    std::vector<int> rights;
+  };
   const Case cases[] = {
       {{0, 0, 100, 20}, 3, {33, 66, 100}},
       {{10, 2, 110, 30}, 3, {43, 76, 110}},
-      {{0, 0, 50, 9}, 0, {50}},                                   // limited to one cell
-      {{0, 0, 80, 9}, 12, {10, 20, 30, 40, 50, 60, 70, 80}},      // and to eight
+      {{0, 0, 50, 9}, 0, {50}},                               // limited to one cell
+      {{0, 0, 80, 9}, 12, {10, 20, 30, 40, 50, 60, 70, 80}},  // and to eight
   };
   for (const Case& c : cases) {
     TDigDisplay disp;
@@ -158,11 +168,16 @@ TEST(DigDisplay, LayoutAgainStartsOver) {
 }
 
 TEST(DigDisplay, SetTextJoinsPointsToTheirCharacters) {
-  struct Case { const char* text; const char* chars; const char* points; };
+  struct Case {
+    const char* text;
+    const char* chars;
+    const char* points;
+  };
   // One character per drawn cell; "_" in points means none.
   const Case cases[] = {
-      {"12.5", "125", "_._"},     {".5", ".5", "__"},       {"1..2", "1.2", ".__"},
-      {"12:34", "1234", "_:__"}, {"123456", "1234", "____"}, {"1.2,3;4.5.", "1234", ".,;."},
+      {"12.5", "125", "_._"},     {".5", ".5", "__"},
+      {"1..2", "1.2", ".__"},     {"12:34", "1234", "_:__"},
+      {"123456", "1234", "____"}, {"1.2,3;4.5.", "1234", ".,;."},
       {"8:", "8", ":"},           {"", "", ""},
   };
   for (const Case& c : cases) {

@@ -105,8 +105,8 @@ TEST(DrawHelpers, ArrowsPointTheirWayWithOptionalBar) {
   c.Brush.Color = clYellow;
   DrawArrowUp(c, TRect(0, 0, 20, 20), false);
   QImage img = bmp.Image();
-  EXPECT_EQ(PixelAt(img, 10, 6), clBlack);   // near the apex at (10, 4)
-  EXPECT_EQ(PixelAt(img, 6, 15), clBlack);   // wide at the base
+  EXPECT_EQ(PixelAt(img, 10, 6), clBlack);  // near the apex at (10, 4)
+  EXPECT_EQ(PixelAt(img, 6, 15), clBlack);  // wide at the base
   EXPECT_EQ(PixelAt(img, 6, 6), clWhite);
   EXPECT_EQ(c.Brush.Color, clYellow);
 

@@ -80,8 +80,9 @@ TEST_F(FoundationClassesTest, FrameTakesItsRingsAndAStoredButtonState) {
    <property name="ButtonStyle"><enum>tsPush</enum></property>
   </widget>)");
   EXPECT_FALSE(FFiles.Loader.Load(FFiles.Write("unpublished.ui", text)));
-  EXPECT_TRUE(FFiles.Loader.ErrorString().contains(
-      QString(":%1: class TRahmen does not publish property \"ButtonStyle\"").arg(VeltorTest::LineOf(text, "ButtonStyle"))))
+  EXPECT_TRUE(
+      FFiles.Loader.ErrorString().contains(QString(":%1: class TRahmen does not publish property \"ButtonStyle\"")
+                                               .arg(VeltorTest::LineOf(text, "ButtonStyle"))))
       << FFiles.Loader.ErrorString().toStdString();
 }
 
@@ -96,7 +97,8 @@ TEST_F(FoundationClassesTest, SmartTimerRunsFromAStoredForm) {
    <property name="Time"><number>110</number></property>
    <property name="Cycles"><number>2</number></property>
    <property name="TimerMode"><enum>tmIterate</enum></property>
-  </widget>)", &receiver);
+  </widget>)",
+                              &receiver);
   ASSERT_TRUE(form);
   auto* timer = form->findChild<TSmartTimer*>("SmartTimer");
   ASSERT_TRUE(timer);

@@ -94,9 +94,8 @@ TEST(Helpers, InCircleIsStrictAndWrapsLike32BitIntegers) {
 TEST(Helpers, VectorAngleQuadrants) {
   const struct {
     double x, y, angle;
-  } cases[] = {{0, 0, 0},     {1, 0, 90},     {-1, 0, 270},  {0, 1, 0},
-               {0, -1, 180},  {1, 1, 45},     {1, -1, 135},  {-1, -1, 225},
-               {-1, 1, 315},  {0.00001, 1, 0}, {0.00001, -1, 180}, {-3, 0.000009, 270}};
+  } cases[] = {{0, 0, 0},    {1, 0, 90},    {-1, 0, 270}, {0, 1, 0},       {0, -1, 180},       {1, 1, 45},
+               {1, -1, 135}, {-1, -1, 225}, {-1, 1, 315}, {0.00001, 1, 0}, {0.00001, -1, 180}, {-3, 0.000009, 270}};
   for (const auto& c : cases) EXPECT_NEAR(VectorAngle(c.x, c.y), c.angle, 1e-9) << c.x << "," << c.y;
   const double almostFull = VectorAngle(-0.00002, 1e12);
   EXPECT_GE(almostFull, 0);
@@ -109,12 +108,8 @@ TEST(Helpers, RotationTurnsClockwiseOnScreen) {
     double angle;
     TPoint out;
   } cases[] = {{{100, 100}, {100, 0}, 90, {200, 100}},  // top to right
-               {{100, 100}, {100, 0}, -90, {0, 100}},
-               {{0, 0}, {10, 0}, 90, {0, 10}},
-               {{0, 0}, {100, 0}, 45, {71, 71}},
-               {{0, 0}, {100, 0}, 30, {87, 50}},
-               {{5, 5}, {7, 5}, 180, {3, 5}},
-               {{5, 5}, {7, 9}, 0, {7, 9}}};
+               {{100, 100}, {100, 0}, -90, {0, 100}},  {{0, 0}, {10, 0}, 90, {0, 10}}, {{0, 0}, {100, 0}, 45, {71, 71}},
+               {{0, 0}, {100, 0}, 30, {87, 50}},       {{5, 5}, {7, 5}, 180, {3, 5}},  {{5, 5}, {7, 9}, 0, {7, 9}}};
   for (const auto& c : cases) EXPECT_EQ(RotatePoint(c.c, c.p, c.angle), c.out) << c.angle;
 
   const TPointF r = RotatePointF(TPointF(1, 1), TPointF(2, 1), 30);
@@ -127,9 +122,17 @@ TEST(Helpers, RotationTurnsClockwiseOnScreen) {
 TEST(Helpers, DecadeStepReachesEveryDecadeAtItsOwnValue) {
   const struct {
     double v, step;
-  } cases[] = {{0.5, 0.1},   {250, 100},   {1e7, 100000}, {-3, 0.001}, {0, 0.001},
-               {0.01, 0.01}, {0.1, 0.1},   {1, 1},        {99999.9, 10000},
-               {100000, 100000}, {std::nextafter(0.01, 0.0), 0.001},
+  } cases[] = {{0.5, 0.1},
+               {250, 100},
+               {1e7, 100000},
+               {-3, 0.001},
+               {0, 0.001},
+               {0.01, 0.01},
+               {0.1, 0.1},
+               {1, 1},
+               {99999.9, 10000},
+               {100000, 100000},
+               {std::nextafter(0.01, 0.0), 0.001},
                {std::nextafter(0.1, 0.0), 0.01}};
   for (const auto& c : cases) EXPECT_EQ(DecadeStep(c.v), c.step) << c.v;
 }
@@ -138,8 +141,7 @@ TEST(Helpers, DecimalsForScaleLabels) {
   const struct {
     double v;
     int decimals;
-  } cases[] = {{2.0, 0}, {0.05, 2}, {0.005, 3}, {0.5, 1}, {2.5, 0},
-               {0.01, 2}, {0, 0},   {-0.5, 3},  {-3, 0}};
+  } cases[] = {{2.0, 0}, {0.05, 2}, {0.005, 3}, {0.5, 1}, {2.5, 0}, {0.01, 2}, {0, 0}, {-0.5, 3}, {-3, 0}};
   for (const auto& c : cases) EXPECT_EQ(DecimalsFor(c.v), c.decimals) << c.v;
 }
 
@@ -168,11 +170,9 @@ TEST(Helpers, TimeText) {
     bool tenths;
     double seconds;
     const char* text;
-  } cases[] = {{true, 3725.46, "01:02:05.4"}, {false, 3725.46, "01:02:05"},
-               {false, 0, "00:00:00"},       {false, 59.999, "00:00:59"},
-               {true, 359999.9, "99:59:59.9"}, {false, 360000, "100:00:00"},
-               {true, -3725.46, "-01:02:05.4"}, {true, -0.04, "00:00:00.0"},
-               {false, -0.5, "00:00:00"}};
+  } cases[] = {{true, 3725.46, "01:02:05.4"},   {false, 3725.46, "01:02:05"},   {false, 0, "00:00:00"},
+               {false, 59.999, "00:00:59"},     {true, 359999.9, "99:59:59.9"}, {false, 360000, "100:00:00"},
+               {true, -3725.46, "-01:02:05.4"}, {true, -0.04, "00:00:00.0"},    {false, -0.5, "00:00:00"}};
   for (const auto& c : cases) EXPECT_EQ(TimeText(c.tenths, c.seconds), QLatin1String(c.text)) << c.seconds;
 }
 
@@ -183,25 +183,18 @@ TEST(Helpers, PrefixText) {
     double value;
     const char* text;
   } cases[] = {
-      {"s", true, false, 0.0125, "12.5ms"},
-      {"s", true, true, 0.0125, "12.50ms"},
-      {"s", false, false, 0.0125, "13ms"},
-      {"s", true, false, -0.0125, "-12.5ms"},
+      {"s", true, false, 0.0125, "12.5ms"},  {"s", true, true, 0.0125, "12.50ms"},
+      {"s", false, false, 0.0125, "13ms"},   {"s", true, false, -0.0125, "-12.5ms"},
       {"V", true, true, 123.456, "123.50V"},  // four significant digits, then padded
-      {"V", true, false, 123.456, "123.5V"},
-      {"Hz", true, false, 2.5e6, "2.5MHz"},
-      {"Hz", true, false, 950, "0.95kHz"},     // 950 shows as 1e3
-      {"F", true, false, 4.7e-12, "4.7pF"},
-      {"s", true, false, 1, "1.0s"},           // zeros go, one decimal stays
-      {"s", true, false, 0, "0.0s"},
-      {"s", false, false, 0, "0s"},
-      {"", true, false, 1e-20, "0.0"},         // beyond femto: no prefix, value 0
+      {"V", true, false, 123.456, "123.5V"}, {"Hz", true, false, 2.5e6, "2.5MHz"},
+      {"Hz", true, false, 950, "0.95kHz"},                                   // 950 shows as 1e3
+      {"F", true, false, 4.7e-12, "4.7pF"},  {"s", true, false, 1, "1.0s"},  // zeros go, one decimal stays
+      {"s", true, false, 0, "0.0s"},         {"s", false, false, 0, "0s"},
+      {"", true, false, 1e-20, "0.0"},  // beyond femto: no prefix, value 0
       {"m", false, false, 1e15, "0m"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(PrefixText(QLatin1String(c.unit), c.decimals, c.keepZeros, c.value),
-              QLatin1String(c.text))
-        << c.value;
+    EXPECT_EQ(PrefixText(QLatin1String(c.unit), c.decimals, c.keepZeros, c.value), QLatin1String(c.text)) << c.value;
 
   SeparatorScope comma(',');
   EXPECT_EQ(PrefixText(QStringLiteral("s"), true, false, 0.0125), QStringLiteral("12,5ms"));

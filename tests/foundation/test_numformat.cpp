@@ -45,11 +45,19 @@ TEST(NumFormat, RoundHalfEvenSendsTiesToEvenNeighbour) {
   const struct {
     double in;
     long long out;
-  } cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {-0.5, 0},
-               {-2.5, -2}, {-0.0, 0},  {2.4999999999999996, 2},
-               {2.5000000000000004, 3}, {-2.7, -3}, {4503599627370497.0, 4503599627370497LL},
+  } cases[] = {{0.5, 0},
+               {1.5, 2},
+               {2.5, 2},
+               {-0.5, 0},
+               {-2.5, -2},
+               {-0.0, 0},
+               {2.4999999999999996, 2},
+               {2.5000000000000004, 3},
+               {-2.7, -3},
+               {4503599627370497.0, 4503599627370497LL},
                {1e300, std::numeric_limits<long long>::max()},
-               {-kInf, std::numeric_limits<long long>::min()}, {kNaN, 0}};
+               {-kInf, std::numeric_limits<long long>::min()},
+               {kNaN, 0}};
   for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
 
   EXPECT_EQ(Trunc(2.9), 2);
@@ -65,19 +73,19 @@ TEST(NumFormat, FixedRoundsToPrecisionThenDigits) {
     const char* text;
   } cases[] = {
       {3.14159, 4, 2, "3.14"},
-      {0.125, 15, 2, "0.13"},    // exact tie: away from zero
-      {2.675, 15, 2, "2.67"},    // stored just below the tie
-      {123.456, 4, 2, "123.50"}, // four significant digits, then padded
-      {9.9996, 4, 3, "10.000"},  // carry adds an integer digit
-      {0.005, 4, 2, "0.01"},     // rounding up from below the first shown place
+      {0.125, 15, 2, "0.13"},     // exact tie: away from zero
+      {2.675, 15, 2, "2.67"},     // stored just below the tie
+      {123.456, 4, 2, "123.50"},  // four significant digits, then padded
+      {9.9996, 4, 3, "10.000"},   // carry adds an integer digit
+      {0.005, 4, 2, "0.01"},      // rounding up from below the first shown place
       {0.0125, 4, 1, "0.0"},
-      {-0.004, 4, 2, "0.00"},    // rounds to zero: no sign
+      {-0.004, 4, 2, "0.00"},  // rounds to zero: no sign
       {-0.0, 4, 1, "0.0"},
       {1234567.0, 18, 0, "1234567"},
-      {3.14159, 0, 2, "3.10"},   // precision below 2 counts as 2
-      {12345.6, 4, 1, "1.235E4"},       // integer part wider than the precision
-      {123456.7, 5, 2, "1.2346E05"},    // exponent has at least `digits` digits
-      {-9999.5, 4, 0, "-1E4"},          // the carry itself overflows the precision
+      {3.14159, 0, 2, "3.10"},        // precision below 2 counts as 2
+      {12345.6, 4, 1, "1.235E4"},     // integer part wider than the precision
+      {123456.7, 5, 2, "1.2346E05"},  // exponent has at least `digits` digits
+      {-9999.5, 4, 0, "-1E4"},        // the carry itself overflows the precision
       {1e-7, 4, 0, "0"},
       {kNaN, 4, 2, "NAN"},
       {-kInf, 4, 2, "-INF"},
@@ -115,16 +123,30 @@ TEST(NumFormat, PatternsForExponentLabelsAndFixedPictures) {
     double value;
     const char* text;
   } cases[] = {
-      {"0e-", 12345, "1e4"},       {"0e-", 0.0125, "1e-2"},      {"0e-", 1, "1e0"},
-      {"0e-", 0, "0e0"},           {"0e-", -0.0, "0e0"},         {"0e-", -0.0125, "-1e-2"},
-      {"0e-", 95, "1e2"},          {"0e+", 12345, "1e+4"},
-      {"0.00E+00", 12345, "1.23E+04"}, {"0.00E-00", 0.000123456, "1.23E-04"},
+      {"0e-", 12345, "1e4"},
+      {"0e-", 0.0125, "1e-2"},
+      {"0e-", 1, "1e0"},
+      {"0e-", 0, "0e0"},
+      {"0e-", -0.0, "0e0"},
+      {"0e-", -0.0125, "-1e-2"},
+      {"0e-", 95, "1e2"},
+      {"0e+", 12345, "1e+4"},
+      {"0.00E+00", 12345, "1.23E+04"},
+      {"0.00E-00", 0.000123456, "1.23E-04"},
       {"0.0#e-", 2, "2.0e0"},
-      {"0", 2.5, "3"},             {"0", -0.4, "0"},             {"0.0", 0.05, "0.1"},
-      {"0.00", 1.005, "1.00"},     {"0.00", -1234.5678, "-1234.57"},
-      {"#0.000", 3.14159, "3.142"}, {"#0.000", 0.5, "0.500"},   {"#.00", 0.5, ".50"},
-      {"0.0#", 1.5, "1.5"},        {"0.0#", 2, "2.0"},
-      {"#.##", 0, "0"},            {"000", 7, "007"},            {"", 0.1 + 0.2, "0.3"},
+      {"0", 2.5, "3"},
+      {"0", -0.4, "0"},
+      {"0.0", 0.05, "0.1"},
+      {"0.00", 1.005, "1.00"},
+      {"0.00", -1234.5678, "-1234.57"},
+      {"#0.000", 3.14159, "3.142"},
+      {"#0.000", 0.5, "0.500"},
+      {"#.00", 0.5, ".50"},
+      {"0.0#", 1.5, "1.5"},
+      {"0.0#", 2, "2.0"},
+      {"#.##", 0, "0"},
+      {"000", 7, "007"},
+      {"", 0.1 + 0.2, "0.3"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(FormatFloatPattern(QLatin1String(c.pattern), c.value), QLatin1String(c.text))
@@ -155,14 +177,16 @@ TEST(NumFormat, TextToFloatAcceptsOnlyTheCurrentSeparator) {
     bool ok;
     double value;
   } cases[] = {
-      {'.', " 1.5 ", true, 1.5},  {'.', "-2.5e3", true, -2500}, {'.', "+.5", true, 0.5},
-      {'.', "5.", true, 5},       {'.', "1E-2", true, 0.01},    {'.', "1e-400", true, 0},
-      {'.', "1,5", false, 0},     {'.', "", false, 0},          {'.', " . ", false, 0},
-      {'.', "1e", false, 0},      {'.', "e5", false, 0},        {'.', "1.5.2", false, 0},
-      {'.', "1e400", false, 0},   {'.', "0x10", false, 0},      {'.', "inf", false, 0},
-      {'.', "1 000", false, 0},   {'.', "--1", false, 0},
-      {',', "1,5", true, 1.5},    {',', " -0,25e1\t", true, -2.5},
-      {',', "1.5", false, 0},
+      {'.', " 1.5 ", true, 1.5},       {'.', "-2.5e3", true, -2500},
+      {'.', "+.5", true, 0.5},         {'.', "5.", true, 5},
+      {'.', "1E-2", true, 0.01},       {'.', "1e-400", true, 0},
+      {'.', "1,5", false, 0},          {'.', "", false, 0},
+      {'.', " . ", false, 0},          {'.', "1e", false, 0},
+      {'.', "e5", false, 0},           {'.', "1.5.2", false, 0},
+      {'.', "1e400", false, 0},        {'.', "0x10", false, 0},
+      {'.', "inf", false, 0},          {'.', "1 000", false, 0},
+      {'.', "--1", false, 0},          {',', "1,5", true, 1.5},
+      {',', " -0,25e1\t", true, -2.5}, {',', "1.5", false, 0},
   };
   for (const auto& c : cases) {
     SeparatorScope sep(c.sep);
@@ -195,12 +219,22 @@ TEST(NumFormat, TextToIntDecimalAndHexadecimal) {
     bool ok;
     int value;
   } cases[] = {
-      {"42", true, 42},          {" -17 ", true, -17},      {"$FF", true, 255},        {"0x10", true, 16},        {"-$10", true, -16},
-      {"$FFFFFFFF", true, -1},   {"2147483647", true, 2147483647},
+      {"42", true, 42},
+      {" -17 ", true, -17},
+      {"$FF", true, 255},
+      {"0x10", true, 16},
+      {"-$10", true, -16},
+      {"$FFFFFFFF", true, -1},
+      {"2147483647", true, 2147483647},
       {"-2147483648", true, std::numeric_limits<int>::min()},
-      {"2147483648", false, 0},  {"-2147483649", false, 0}, {"$1FFFFFFFF", false, 0},
-      {"12ab", false, 0},        {"", false, 0},            {"$", false, 0},
-      {"$G", false, 0},          {"- 1", false, 0},
+      {"2147483648", false, 0},
+      {"-2147483649", false, 0},
+      {"$1FFFFFFFF", false, 0},
+      {"12ab", false, 0},
+      {"", false, 0},
+      {"$", false, 0},
+      {"$G", false, 0},
+      {"- 1", false, 0},
   };
   for (const auto& c : cases) {
     int v = 99;

@@ -32,7 +32,7 @@ TEST(Panel, RingsLeaveTheFaceAndAlignedChildrenSitInsideThem) {
   EXPECT_EQ(child.geometry(), QRect(5, 5, 90, 40));
 
   const QImage img = panel.SurfaceImage();
-  EXPECT_EQ(PixelAt(img, 0, 0), clWhite);   // raised: lit top left
+  EXPECT_EQ(PixelAt(img, 0, 0), clWhite);  // raised: lit top left
   EXPECT_EQ(PixelAt(img, 1, 1), clWhite);
   EXPECT_EQ(PixelAt(img, 99, 49), clGray);  // shadow bottom right
   EXPECT_EQ(PixelAt(img, 2, 2), clSilver);  // border ring in the panel colour

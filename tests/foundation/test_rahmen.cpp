@@ -196,10 +196,10 @@ TEST(Rahmen, DrawPressedInvertsOnlyTheOutermostBevel) {
   f.SurfaceImage();
   f.DrawPressed(true);
   QImage img = f.SurfaceImage();
-  EXPECT_EQ(PixelAt(img, 1, 50), clGray);     // outer bevel now sunken
+  EXPECT_EQ(PixelAt(img, 1, 50), clGray);  // outer bevel now sunken
   EXPECT_EQ(PixelAt(img, 198, 50), clWhite);
-  EXPECT_EQ(PixelAt(img, 5, 50), clGray);     // inner bevel untouched
-  EXPECT_EQ(PixelAt(img, 0, 0), clBlack);     // frame line untouched
+  EXPECT_EQ(PixelAt(img, 5, 50), clGray);  // inner bevel untouched
+  EXPECT_EQ(PixelAt(img, 0, 0), clBlack);  // frame line untouched
   f.DrawPressed(false);
   img = f.SurfaceImage();
   EXPECT_EQ(PixelAt(img, 1, 50), clWhite);

@@ -12,9 +12,7 @@ using namespace Veltor;
 
 namespace {
 
-const TimerEntry* EntryOf(const TSmartTimer& timer) {
-  return TimerRegistry::Global().Find(timer.TimerId());
-}
+const TimerEntry* EntryOf(const TSmartTimer& timer) { return TimerRegistry::Global().Find(timer.TimerId()); }
 
 // Records the BlinkHigh argument of every TimerEvent and checks the sender.
 struct EventLog {

@@ -50,8 +50,7 @@ TEST(TickRegistry, IntervalRoundsToNearestTickAndAtLeastOne) {
   struct Case {
     int ms;
     int ticks;
-  } cases[] = {{1, 1},   {27, 1},  {50, 1},    {83, 1},     {84, 2},
-               {138, 2}, {139, 3}, {1000, 18}, {65535, 1181}};
+  } cases[] = {{1, 1}, {27, 1}, {50, 1}, {83, 1}, {84, 2}, {138, 2}, {139, 3}, {1000, 18}, {65535, 1181}};
   TimerRegistry reg;
   const int id = reg.AddTicker({});
   for (const Case& c : cases) {

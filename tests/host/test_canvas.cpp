@@ -68,7 +68,7 @@ TEST(Canvas, StraightWidePensAreBandsWithoutTheirEnd) {
   s.c.Pen.Color = clWhite;
   s.c.MoveTo(10, 14);
   s.c.LineTo(10, 4);
-  EXPECT_EQ(s.Count(clBlack), 0);  // rows 5..14 toggled back
+  EXPECT_EQ(s.Count(clBlack), 0);               // rows 5..14 toggled back
   EXPECT_EQ(PixelAt(s.Img(), 10, 4), clWhite);  // the end is left out
 }
 
@@ -104,7 +104,7 @@ TEST(Canvas, RectangleOutlineAndFillFollowTheClassicRules) {
   s.c.Rectangle(2, 2, 10, 8);
   QImage img = s.Img();
   EXPECT_EQ(PixelAt(img, 2, 2), clBlack);
-  EXPECT_EQ(PixelAt(img, 9, 7), clBlack);    // outline ends at right-1, bottom-1
+  EXPECT_EQ(PixelAt(img, 9, 7), clBlack);  // outline ends at right-1, bottom-1
   EXPECT_EQ(PixelAt(img, 10, 8), clWhite);
   EXPECT_EQ(PixelAt(img, 3, 3), clRed);
   EXPECT_EQ(PixelAt(img, 8, 6), clRed);

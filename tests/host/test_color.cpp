@@ -10,9 +10,8 @@ TEST(Color, NamedAndNumericTextRoundTrip) {
   struct Case {
     const char* text;
     quint32 value;
-  } cases[] = {{"clRed", 0x0000FF}, {"clblue", 0xFF0000}, {"$0000FF", 0x0000FF},
-               {"0x00FF00", 0x00FF00}, {"12632256", 0xC0C0C0}, {" clSilver ", 0xC0C0C0},
-               {"-16777201", 0xFF00000F}, {"clBtnFace", 0x8000000F}};
+  } cases[] = {{"clRed", 0x0000FF},    {"clblue", 0xFF0000},     {"$0000FF", 0x0000FF},     {"0x00FF00", 0x00FF00},
+               {"12632256", 0xC0C0C0}, {" clSilver ", 0xC0C0C0}, {"-16777201", 0xFF00000F}, {"clBtnFace", 0x8000000F}};
   for (const Case& c : cases) {
     TColor col(1);
     EXPECT_TRUE(TColor::FromString(QString::fromLatin1(c.text), &col)) << c.text;

@@ -212,7 +212,6 @@ TEST(Control, OwnEnabledFlagSurvivesADisabledParent) {
   EXPECT_TRUE(child.isEnabled());
 }
 
-
 TEST(Control, TabOrderWalksTheFocusableControlsAndKeysNobodyTakesReachTheParent) {
   QWidget window;
   TCustomControl a(&window), b(&window), c(&window);

@@ -41,11 +41,20 @@ class TLoadProbe : public TCustomControl {
  public:
   using TCustomControl::TCustomControl;
   TPanelBevel Bevel() const { return FBevel; }
-  void SetBevel(TPanelBevel v) { Note("Bevel"); FBevel = v; }
+  void SetBevel(TPanelBevel v) {
+    Note("Bevel");
+    FBevel = v;
+  }
   TTastStyle Style() const { return FStyle; }
-  void SetStyle(TTastStyle v) { Note("Style"); FStyle = v; }
+  void SetStyle(TTastStyle v) {
+    Note("Style");
+    FStyle = v;
+  }
   bool Lit() const { return FLit; }
-  void SetLit(bool v) { Note("Lit"); FLit = v; }
+  void SetLit(bool v) {
+    Note("Lit");
+    FLit = v;
+  }
 
   int Depth = 1;
   TColor ColBgnd = clBtnFace;
@@ -165,19 +174,26 @@ TEST_F(FormLoaderTest, StoredValuesGoThroughTheSettersWhileLoading) {
 
 TEST_F(FormLoaderTest, ColoursAndEnumerationKeysArriveInEverySpelling) {
   const std::pair<const char*, TColor> colours[] = {
-      {"<string>clRed</string>", clRed},     {"<string>$00FF00</string>", clLime},
-      {"<string>16711680</string>", clBlue}, {"<string>clBtnFace</string>", clBtnFace},
-      {"<number>255</number>", clRed},       {"<uInt>2147483663</uInt>", clBtnFace},
+      {"<string>clRed</string>", clRed},
+      {"<string>$00FF00</string>", clLime},
+      {"<string>16711680</string>", clBlue},
+      {"<string>clBtnFace</string>", clBtnFace},
+      {"<number>255</number>", clRed},
+      {"<uInt>2147483663</uInt>", clBtnFace},
       {"<color><red>255</red><green>255</green><blue>0</blue></color>", clYellow}};
   const char* bevels[] = {"bvLowered", "Veltor::bvLowered", "TPanelBevel::bvLowered", "Veltor::TPanelBevel::bvLowered"};
   QString body;
   for (size_t i = 0; i < std::size(colours); ++i) {
     body += QString("<widget class=\"TLoadProbe\" name=\"C%1\"><property name=\"ColBgnd\">%2</property></widget>\n")
-                .arg(i).arg(colours[i].first);
+                .arg(i)
+                .arg(colours[i].first);
   }
   for (size_t i = 0; i < std::size(bevels); ++i) {
-    body += QString("<widget class=\"TLoadProbe\" name=\"B%1\"><property name=\"Bevel\"><enum>%2</enum></property></widget>\n")
-                .arg(i).arg(bevels[i]);
+    body +=
+        QString(
+            "<widget class=\"TLoadProbe\" name=\"B%1\"><property name=\"Bevel\"><enum>%2</enum></property></widget>\n")
+            .arg(i)
+            .arg(bevels[i]);
   }
   const auto form = FFiles.LoadBody(body);
   ASSERT_TRUE(form);
@@ -250,7 +266,8 @@ TEST_F(FormLoaderTest, EventsAreBoundToTheReceiversSlotsByName) {
   </widget>
   <widget class="TLoadProbe" name="Button_2">
    <property name="geometry"><rect><x>200</x><y>0</y><width>100</width><height>40</height></rect></property>
-  </widget>)", &receiver);
+  </widget>)",
+                                    &receiver);
   ASSERT_TRUE(form);
   EXPECT_TRUE(warnings.Messages.isEmpty()) << warnings.Messages.join('\n').toStdString();
   form->show();
@@ -307,8 +324,9 @@ TEST_F(FormLoaderTest, MistakesAreReportedWithFileLineAndName) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.culprit);
-    const QString element = row.cls ? QString("<widget class=\"%1\" name=\"W\">\n   %2\n  </widget>").arg(row.cls, row.property)
-                                    : QString(row.property);
+    const QString element =
+        row.cls ? QString("<widget class=\"%1\" name=\"W\">\n   %2\n  </widget>").arg(row.cls, row.property)
+                : QString(row.property);
     const QString text = FormText("  <widget class=\"TLoadProbe\" name=\"Fine\"></widget>\n  " + element);
     const QString path = FFiles.Write("bad.ui", text);
     QWidget parent;
@@ -328,12 +346,14 @@ TEST_F(FormLoaderTest, EveryMistakeOfAFormIsListed) {
   EXPECT_FALSE(FLoader.Load(FFiles.Write("two.ui", text)));
   const QStringList lines = FLoader.ErrorString().split('\n');
   ASSERT_EQ(lines.size(), 2);
-  EXPECT_TRUE(lines[0].contains(QString(":%1: class TLoadProbe has no property \"Depthh\"").arg(LineOf(text, "Depthh"))));
+  EXPECT_TRUE(
+      lines[0].contains(QString(":%1: class TLoadProbe has no property \"Depthh\"").arg(LineOf(text, "Depthh"))));
   EXPECT_TRUE(lines[1].contains(QString(":%1: \"bvFlat\"").arg(LineOf(text, "bvFlat"))));
 }
 
 TEST_F(FormLoaderTest, FactoryThatFailsLeavesNothingBehind) {
-  TFormLoader::RegisterClass(TLoadProbe::staticMetaObject, [](QWidget*) -> QWidget* { return nullptr; }, "TUnbuildable");
+  TFormLoader::RegisterClass(
+      TLoadProbe::staticMetaObject, [](QWidget*) -> QWidget* { return nullptr; }, "TUnbuildable");
   const QString text = FormText(R"(
   <widget class="TLoadProbe" name="Before"/>
   <widget class="TUnbuildable" name="Broken"/>
@@ -341,7 +361,8 @@ TEST_F(FormLoaderTest, FactoryThatFailsLeavesNothingBehind) {
   const QString path = FFiles.Write("unbuildable.ui", text);
   QWidget parent;
   EXPECT_FALSE(FLoader.Load(path, &parent));
-  EXPECT_TRUE(FLoader.ErrorString().startsWith(QString("%1:%2: object \"Broken\"").arg(path).arg(LineOf(text, "Broken"))))
+  EXPECT_TRUE(
+      FLoader.ErrorString().startsWith(QString("%1:%2: object \"Broken\"").arg(path).arg(LineOf(text, "Broken"))))
       << FLoader.ErrorString().toStdString();
   EXPECT_TRUE(parent.children().isEmpty());
   EXPECT_EQ(Events, QStringList());  // gone before their Loaded() could run
@@ -354,7 +375,8 @@ TEST_F(FormLoaderTest, BrokenFilesAreReported) {
   </widget>)");
   const QString brokenPath = FFiles.Write("broken.ui", broken);
   EXPECT_FALSE(FLoader.Load(brokenPath));
-  EXPECT_TRUE(FLoader.ErrorString().startsWith(QString("%1:%2: malformed XML").arg(brokenPath).arg(LineOf(broken, "</numbr>"))))
+  EXPECT_TRUE(
+      FLoader.ErrorString().startsWith(QString("%1:%2: malformed XML").arg(brokenPath).arg(LineOf(broken, "</numbr>"))))
       << FLoader.ErrorString().toStdString();
 
   const QString missing = FFiles.Path("missing.ui");

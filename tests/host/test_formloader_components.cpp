@@ -39,9 +39,15 @@ class TTestTicker : public TComponent {
 
   using TComponent::TComponent;
   quint16 Period() const { return FPeriod; }
-  void SetPeriod(quint16 v) { Note("Period"); FPeriod = v; }
+  void SetPeriod(quint16 v) {
+    Note("Period");
+    FPeriod = v;
+  }
   TMode Mode() const { return FMode; }
-  void SetMode(TMode v) { Note("Mode"); FMode = v; }
+  void SetMode(TMode v) {
+    Note("Mode");
+    FMode = v;
+  }
   void Tick() { emit OnTick(this, 7); }
 
   QStringList Lines;
@@ -118,7 +124,10 @@ class TTestClock : public TCustomControl {
 // Hours above the owner's limit are cut, except while a form loads.
 void TTestTime::SetHours(int v) {
   const auto* clock = static_cast<TTestClock*>(parent());
-  Events << QStringLiteral("%1.Hours=%2 max %3%4").arg(parent()->objectName()).arg(v).arg(clock->MaxHours)
+  Events << QStringLiteral("%1.Hours=%2 max %3%4")
+                .arg(parent()->objectName())
+                .arg(v)
+                .arg(clock->MaxHours)
                 .arg(Loading(ComponentState()));
   FHours = ComponentState().testFlag(csLoading) ? v : qMin(v, clock->MaxHours);
 }
@@ -128,7 +137,9 @@ class TTickReceiver : public QObject {
  public:
   QStringList Calls;
  public slots:
-  void on_Ticker1_OnTick(QObject* Sender, int Count) { Calls << QStringLiteral("%1 %2").arg(Sender->objectName()).arg(Count); }
+  void on_Ticker1_OnTick(QObject* Sender, int Count) {
+    Calls << QStringLiteral("%1 %2").arg(Sender->objectName()).arg(Count);
+  }
 };
 
 class FormComponentsTest : public ::testing::Test {
@@ -170,7 +181,8 @@ TEST_F(FormComponentsTest, ComponentIsMadeByTheFormWithItsStoredValues) {
    <item><widget class="QFrame" name="Panel">
     <widget class="TTestTicker" name="Ticker2"/>
    </widget></item>
-  </layout>)", &receiver);
+  </layout>)",
+                                    &receiver);
   ASSERT_TRUE(form);
   auto* ticker = form->findChild<TTestTicker*>("Ticker1");
   ASSERT_TRUE(ticker);
@@ -218,20 +230,26 @@ TEST_F(FormComponentsTest, ComponentMistakesAreReportedWithTheirLine) {
   };
   const Row rows[] = {
       {R"(<widget class="TTestTicker" name="T1">
-       <property name="Perod"><number>100</number></property></widget>)", "Perod", "has no property \"Perod\""},
+       <property name="Perod"><number>100</number></property></widget>)",
+       "Perod", "has no property \"Perod\""},
       {R"(<widget class="TTestTicker" name="T1">
-       <property name="Mode"><enum>tmRunning</enum></property></widget>)", "tmRunning", "\"tmRunning\" is not a value of TMode"},
+       <property name="Mode"><enum>tmRunning</enum></property></widget>)",
+       "tmRunning", "\"tmRunning\" is not a value of TMode"},
       {R"(<widget class="TTestTicker" name="T1">
-       <property name="Period"><number>70000</number></property></widget>)", "70000", "out of range"},
+       <property name="Period"><number>70000</number></property></widget>)",
+       "70000", "out of range"},
       {R"(<widget class="TTestTicker" name="T1">
-       <property name="Colour"><string>clRedish</string></property></widget>)", "clRedish", "not a colour"},
+       <property name="Colour"><string>clRedish</string></property></widget>)",
+       "clRedish", "not a colour"},
       {R"(<widget class="TTestTicker" name="T1">
        <property name="Area"><rect><x>1</x><y>2</y><width>3</width><height>4</height></rect></property></widget>)",
        "<rect>", "<rect> values cannot be stored"},
       {R"(<widget class="TTestTicker" name="T1">
-       <property name="note" stdset="0"><string>x</string></property></widget>)", "note", "no dynamic property"},
+       <property name="note" stdset="0"><string>x</string></property></widget>)",
+       "note", "no dynamic property"},
       {R"(<widget class="TTestTicker" name="T1">
-       <widget class="TTestClock" name="Inside"/></widget>)", "Inside", "cannot hold widget \"Inside\""},
+       <widget class="TTestClock" name="Inside"/></widget>)",
+       "Inside", "cannot hold widget \"Inside\""},
       {R"(<widget class="TTestTickr" name="T1"/>)", "TTestTickr", "unknown class \"TTestTickr\""},
       {R"(<widget class="TTestTicker"/>)", "TTestTicker\"/>", "has no name"},
   };
@@ -327,13 +345,20 @@ TEST_F(FormComponentsTest, GroupMistakesAreReportedWithTheirLine) {
     const char* said;
   };
   const Row rows[] = {
-      {R"(<property name="StartTime.Hour"><number>1</number></property>)", "property group TTestTime has no field \"Hour\""},
-      {R"(<property name="StartTme.Hours"><number>1</number></property>)", "class TTestClock has no property group \"StartTme\""},
-      {R"(<property name="MaxHours.Hours"><number>1</number></property>)", "\"MaxHours\" of class TTestClock is not a property group"},
-      {R"(<property name="Internal.Hours"><number>1</number></property>)", "does not publish property group \"Internal\""},
-      {R"(<property name="StartTime.Packed"><number>1</number></property>)", "not a published field of property group TTestTime"},
-      {R"(<property name="StartTime.Secret"><number>1</number></property>)", "not a published field of property group TTestTime"},
-      {R"(<property name="StartTime.Frame"><enum>bvSunken</enum></property>)", "\"bvSunken\" is not a value of TPanelBevel"},
+      {R"(<property name="StartTime.Hour"><number>1</number></property>)",
+       "property group TTestTime has no field \"Hour\""},
+      {R"(<property name="StartTme.Hours"><number>1</number></property>)",
+       "class TTestClock has no property group \"StartTme\""},
+      {R"(<property name="MaxHours.Hours"><number>1</number></property>)",
+       "\"MaxHours\" of class TTestClock is not a property group"},
+      {R"(<property name="Internal.Hours"><number>1</number></property>)",
+       "does not publish property group \"Internal\""},
+      {R"(<property name="StartTime.Packed"><number>1</number></property>)",
+       "not a published field of property group TTestTime"},
+      {R"(<property name="StartTime.Secret"><number>1</number></property>)",
+       "not a published field of property group TTestTime"},
+      {R"(<property name="StartTime.Frame"><enum>bvSunken</enum></property>)",
+       "\"bvSunken\" is not a value of TPanelBevel"},
       {R"(<property name="StartTime.Hours"><string>five</string></property>)", "\"five\" (<string>) cannot be stored"},
       {R"(<property name="StartTime."><number>1</number></property>)", "has no field \"\""},
       {R"(<property name="StartTime"><number>1</number></property>)", "is read-only in class TTestClock"},
@@ -342,7 +367,8 @@ TEST_F(FormComponentsTest, GroupMistakesAreReportedWithTheirLine) {
     SCOPED_TRACE(row.said);
     const QString text = FormText(QString("  <widget class=\"TTestClock\" name=\"C1\">\n"
                                           "   <property name=\"MaxHours\"><number>9</number></property>\n"
-                                          "   %1\n  </widget>").arg(row.property));
+                                          "   %1\n  </widget>")
+                                      .arg(row.property));
     const QString error = LoadError(text);
     EXPECT_TRUE(error.startsWith(QString(":%1:").arg(LineOf(text, row.property)))) << error.toStdString();
     EXPECT_TRUE(error.contains(row.said)) << error.toStdString();

@@ -93,8 +93,8 @@ TEST(LogicInput, ZoomFrameRemembersAndFiresOnlyAcrossRows) {
   EXPECT_NEAR(w.l->ZoomEndPos(), 30, 1);
   EXPECT_EQ(w.l->ZoomChanFirst(), 1);
   EXPECT_EQ(w.l->ZoomChanLast(), 3);
-  EXPECT_EQ(w.l->DispStartPos(), 0);  // the view itself does not change
-  EXPECT_EQ(VeltorTest::ImageDifference(w.Data(), before), QString());        // the XOR frame is gone
+  EXPECT_EQ(w.l->DispStartPos(), 0);                                    // the view itself does not change
+  EXPECT_EQ(VeltorTest::ImageDifference(w.Data(), before), QString());  // the XOR frame is gone
 
   // Shift and left within one row: remembered, not fired.
   drag(QPoint(w.XOf(5), w.RowY(4)), QPoint(w.XOf(15), w.RowY(4) + 1), Qt::LeftButton, Qt::ShiftModifier);

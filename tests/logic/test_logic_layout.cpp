@@ -97,8 +97,8 @@ TEST(LogicLayout, SampleUnderAPointAndLineColumns) {
   // Halves go to the even neighbour: 1.5 samples in is 2, 0.5 is 0.
   EXPECT_EQ(PositionAt(l, v, 130, 60), 32);
   EXPECT_EQ(PositionAt(l, v, 110, 60), 30);
-  EXPECT_EQ(PositionAt(l, v, 50, 60), 30);    // left of the area: the first
-  EXPECT_EQ(PositionAt(l, v, 900, 60), 55);   // right of it: the last
+  EXPECT_EQ(PositionAt(l, v, 50, 60), 30);   // left of the area: the first
+  EXPECT_EQ(PositionAt(l, v, 900, 60), 55);  // right of it: the last
   v.Text = true;
   EXPECT_EQ(PositionAt(l, v, 0, 50 + 13 * 3 + 12), 33);
   EXPECT_EQ(PositionAt(l, v, 0, 50 + 13 * 3 + 13), 34);

@@ -59,12 +59,11 @@ TEST(DiagramTraces, FastDrawingMatchesTheReferencePixelForPixel) {
   struct Case {
     int bytesPerSample, start, end, chanFirst, chanLast, width, height;
   } cases[] = {
-      {4, 0, 15999, 0, 31, 1500, 800},  // many samples per pixel column
-      {4, 100, 125, 0, 31, 500, 300},   // 20 pixels per sample
-      {2, 7, 44, 3, 11, 501, 157},      // a fraction of a pixel left over
-      {1, 0, 63999, 0, 7, 900, 200},
-      {4, 500, 501, 30, 31, 333, 33},   // one sample, two channels
-      {4, 0, 3000, 0, 31, 1200, 20},    // rows under a pixel high
+      {4, 0, 15999, 0, 31, 1500, 800},                                  // many samples per pixel column
+      {4, 100, 125, 0, 31, 500, 300},                                   // 20 pixels per sample
+      {2, 7, 44, 3, 11, 501, 157},                                      // a fraction of a pixel left over
+      {1, 0, 63999, 0, 7, 900, 200},   {4, 500, 501, 30, 31, 333, 33},  // one sample, two channels
+      {4, 0, 3000, 0, 31, 1200, 20},                                    // rows under a pixel high
   };
   for (const Case& c : cases) {
     TSampleView view{bytes.data(), c.bytesPerSample, 64000 / c.bytesPerSample};
@@ -100,7 +99,8 @@ TEST(LogicPaint, TriggerBarOnlyStrictlyInsideTheView) {
     const QImage img = s.Img();
     const TRect d = s.l.DataRect();
     const int x = int(std::nearbyint(double(position - s.l.DispStartPos()) * s.l.DataWidth() /
-                                     (s.l.DispEndPos() - s.l.DispStartPos()))) + d.Left;
+                                     (s.l.DispEndPos() - s.l.DispStartPos()))) +
+                  d.Left;
     int red = 0;
     for (int xx = std::max(d.Left, x - 2); xx <= std::min(d.Right - 1, x + 2); ++xx)
       red += PixelAt(img, xx, d.Top + 2) == clRed;
@@ -118,8 +118,7 @@ TEST(LogicPaint, TextLinePiecesAndStatusTimes) {
   TLogic l;
   l.SetLogSize(TLogic::Size8);
   l.SetSample(0, 65);
-  EXPECT_EQ(l.TextLinePieces(0, true),
-            QStringList({" 0000:  hex: 41", "  bin: 01000001", "  'A'"}));
+  EXPECT_EQ(l.TextLinePieces(0, true), QStringList({" 0000:  hex: 41", "  bin: 01000001", "  'A'"}));
   l.SetLogSize(TLogic::Size32);
   l.PaintNow();
   l.SetSample(16, 0xABCD);

@@ -11,8 +11,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 using namespace Veltor;
 
@@ -63,7 +63,10 @@ TEST(SampleFile, SaveWritesTheFileFormatBytes) {
   ASSERT_EQ(bytes.left(1 + header.size()), Short(header));
   int pos = 1 + header.size();
   for (int i = 0; i < 32; ++i) {
-    const QByteArray name = i == 3 ? QByteArray("\xB5" "C-\xC4") : "Chan " + QByteArray::number(i);
+    const QByteArray name = i == 3 ? QByteArray(
+                                         "\xB5"
+                                         "C-\xC4")
+                                   : "Chan " + QByteArray::number(i);
     ASSERT_EQ(bytes.mid(pos, 1 + name.size()), Short(name)) << i;
     pos += 1 + name.size();
   }
@@ -103,8 +106,7 @@ TEST(SampleFile, HandMadeFileLoads) {
   Files files;
   QByteArray data;
   for (int i = 0; i < 400; ++i) data.append(char(i));
-  const QString path =
-      files.Write("h.trc", HandMadeFile(Header("Tracelo|0.001|7|0|400"), 32, data));
+  const QString path = files.Write("h.trc", HandMadeFile(Header("Tracelo|0.001|7|0|400"), 32, data));
   TLogic l;
   l.PaintNow();
   ASSERT_TRUE(l.LoadFromFile(path));
@@ -134,7 +136,9 @@ TEST(SampleFile, DamagedHeadersAndNamesAreReportedBeforeAnythingIsApplied) {
       {"trigger text", HandMadeFile(Header("Tracelo|0.001|x|0|400"), 32, data)},
       {"width code", HandMadeFile(Header("Tracelo|0.001|7|3|400"), 32, data)},
       {"buffer size", HandMadeFile(Header("Tracelo|0.001|7|0|4k"), 32, data)},
-      {"short name", HandMadeFile(Header("Tracelo|0.001|7|0|400"), 31, QByteArray("\x05" "ab"))},
+      {"short name", HandMadeFile(Header("Tracelo|0.001|7|0|400"), 31,
+                                  QByteArray("\x05"
+                                             "ab"))},
       {"missing names", HandMadeFile(Header("Tracelo|0.001|7|0|400"), 20, QByteArray())},
       {"empty file", QByteArray()},
   };
@@ -228,7 +232,8 @@ TEST(SampleFile, RandomAndMutatedFilesNeverCrash) {
         break;
       case 1:  // the seed with a few bytes flipped
         bytes = seed;
-        for (int i = 0, n = rng.bounded(1, 6); i < n; ++i) bytes[rng.bounded(int(bytes.size()))] = char(rng.bounded(256));
+        for (int i = 0, n = rng.bounded(1, 6); i < n; ++i)
+          bytes[rng.bounded(int(bytes.size()))] = char(rng.bounded(256));
         break;
       default:  // the seed cut short or run long
         bytes = seed.left(rng.bounded(int(seed.size()) + 1));

@@ -2,9 +2,9 @@
 #include "meters/meters_classes.h"
 
 #include "buttons/led.h"
+#include "formtest.h"
 #include "foundation/helpers.h"
 #include "foundation/tickregistry.h"
-#include "formtest.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(Meter270, LayoutOfTheDefaultMeter) {
   const auto unturned = [&](TPoint p) { return RotatePoint(c, p, 135); };
   EXPECT_EQ(unturned(l.Needle[2]).X - unturned(l.Needle[1]).X, 10);
   EXPECT_EQ(unturned(l.Peak[2]).X - unturned(l.Peak[1]).X, 16);  // 2 x (5 x 17 div 10)
-  EXPECT_LT(unturned(l.Needle[0]).Y, c.Y - l.HubRadius);  // tip above the hub
+  EXPECT_LT(unturned(l.Needle[0]).Y, c.Y - l.HubRadius);         // tip above the hub
   EXPECT_EQ(l.LedRadius, l.HubRadius / 2);
   EXPECT_EQ(m->InnerRect(), l.R);
 }

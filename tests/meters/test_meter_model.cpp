@@ -99,7 +99,7 @@ TEST(MeterModel, DampingAndLimitEvents) {
   EXPECT_EQ(m.ShownValue(), 50);
   EXPECT_FALSE(m.Step().UpperLim);  // 75 lands on the limit
   EXPECT_EQ(m.ShownValue(), 75);
-  EXPECT_TRUE(m.Step().UpperLim);   // 87.5 has passed it
+  EXPECT_TRUE(m.Step().UpperLim);  // 87.5 has passed it
   EXPECT_EQ(m.ShownValue(), 87.5);
   EXPECT_FALSE(m.Step().UpperLim);
   m.SetDamping(0);
@@ -190,7 +190,7 @@ TEST(MeterModel, LedsAndRangeMarksBlink) {
   m.Step();
   EXPECT_TRUE(m.EndMarkStep(false));  // drawn after a copy to the screen
   EXPECT_FALSE(m.StartMarkStep(false));
-  EXPECT_TRUE(m.EndMarkStep(true));   // blink: erased, phase set
+  EXPECT_TRUE(m.EndMarkStep(true));  // blink: erased, phase set
   EXPECT_FALSE(m.EndMarkStep(false));
   m.SetValue(50);
   m.Step();

@@ -1,7 +1,7 @@
 #include "potis/poti270.h"
 
-#include "foundation/tickregistry.h"
 #include "formtest.h"
+#include "foundation/tickregistry.h"
 #include "potis/potis_classes.h"
 #include "rotary_testutil.h"
 #include "testutil.h"
@@ -24,13 +24,13 @@ TColor Colour(const QObject& o, const char* name) { return o.property(name).valu
 TEST(Poti270, PublishesItsPropertiesWithTheirDefaults) {
   TPoti270 p;
   const std::pair<const char*, TColor> colours[] = {
-      {"FontColor", clBlack}, {"ColPointer", clSilver},         {"ColCaption", clBlack},        {"ColPreset", clBlack},
+      {"FontColor", clBlack}, {"ColPointer", clSilver},        {"ColCaption", clBlack},        {"ColPreset", clBlack},
       {"ColScala", clBlack},  {"ColButton", TColor(12566272)}, {"ColLight", TColor(15790256)}, {"ColShade", clGray}};
   for (const auto& [name, colour] : colours) EXPECT_EQ(Colour(p, name), colour) << name;
   const std::pair<const char*, QVariant> others[] = {
-      {"FontAutom", true},     {"Value", 0.0},        {"ValueStart", 0.0},     {"ValueEnd", 10.0},
-      {"ScalaPart", 5},        {"Caption", "Volt"},   {"CaptEnable", false},   {"PresEnable", false},
-      {"ButtonSmall", false},  {"DragDelay", 0},      {"Width", 200},          {"Height", 200}};
+      {"FontAutom", true},    {"Value", 0.0},      {"ValueStart", 0.0},   {"ValueEnd", 10.0},
+      {"ScalaPart", 5},       {"Caption", "Volt"}, {"CaptEnable", false}, {"PresEnable", false},
+      {"ButtonSmall", false}, {"DragDelay", 0},    {"Width", 200},        {"Height", 200}};
   for (const auto& [name, value] : others) EXPECT_EQ(p.property(name), value) << name;
   EXPECT_EQ(p.property("CaptBevel").value<TPanelBevel>(), bvNone);
 }

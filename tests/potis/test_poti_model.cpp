@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace Veltor;
 
 namespace {
@@ -167,11 +166,8 @@ TEST(ScaleLabels, DecimalsFollowTheSpan) {
     const char* labels;
   };
   const Row rows[] = {
-      {0, 10, 5, "0 2.0 4.0 6.0 8.0 10.0"},
-      {0, 20, 5, "0 4 8 12 16 20"},
-      {0, 2, 5, "0 0.4 0.8 1.2 1.6 2.0"},
-      {0, 1, 4, "0 0.25 0.5 0.75 1.0"},
-      {-1, 2, 3, "-1.0 0 1.0 2.0"},
+      {0, 10, 5, "0 2.0 4.0 6.0 8.0 10.0"}, {0, 20, 5, "0 4 8 12 16 20"}, {0, 2, 5, "0 0.4 0.8 1.2 1.6 2.0"},
+      {0, 1, 4, "0 0.25 0.5 0.75 1.0"},     {-1, 2, 3, "-1.0 0 1.0 2.0"},
   };
   for (const Row& r : rows) {
     QStringList texts;

@@ -22,14 +22,21 @@ TColor Colour(const QObject& o, const char* name) { return o.property(name).valu
 TEST(Selector270, PublishesItsPropertiesWithTheirDefaults) {
   TSelector270 s;
   const std::pair<const char*, TColor> colours[] = {
-      {"FontColor", clNavy},   {"ColPointer", clSilver},         {"ColScala", clMaroon},         {"ColCaption", clBlack},
-      {"ColPreset", clBlack},  {"ColButton", TColor(12566272)}, {"ColLight", TColor(15790256)}, {"ColShade", clGray}};
+      {"FontColor", clNavy},  {"ColPointer", clSilver},        {"ColScala", clMaroon},         {"ColCaption", clBlack},
+      {"ColPreset", clBlack}, {"ColButton", TColor(12566272)}, {"ColLight", TColor(15790256)}, {"ColShade", clGray}};
   for (const auto& [name, colour] : colours) EXPECT_EQ(Colour(s, name), colour) << name;
-  const std::pair<const char*, QVariant> others[] = {
-      {"PosText", QStringList({"1", "2", "3", "4", "5"})},
-      {"FontAutom", true},  {"ScalaPart", 4},        {"Position", 0},       {"Caption", "Eingang"},
-      {"CaptEnable", false}, {"PresEnable", false}, {"ButtonSmall", false}, {"PosString", "1"},
-      {"Posinteger", 1},    {"Width", 200},          {"Height", 200}};
+  const std::pair<const char*, QVariant> others[] = {{"PosText", QStringList({"1", "2", "3", "4", "5"})},
+                                                     {"FontAutom", true},
+                                                     {"ScalaPart", 4},
+                                                     {"Position", 0},
+                                                     {"Caption", "Eingang"},
+                                                     {"CaptEnable", false},
+                                                     {"PresEnable", false},
+                                                     {"ButtonSmall", false},
+                                                     {"PosString", "1"},
+                                                     {"Posinteger", 1},
+                                                     {"Width", 200},
+                                                     {"Height", 200}};
   for (const auto& [name, value] : others) EXPECT_EQ(s.property(name), value) << name;
   EXPECT_EQ(s.property("CaptBevel").value<TPanelBevel>(), bvNone);
 }

@@ -11,13 +11,18 @@ using VeltorTest::PixelAt;
 
 namespace {
 
-int LitPixels(TDisp7Seg& d, int cell) { return CountColour(d.SurfaceImage(), [&] {
-    TRect r = d.Geometry().Cells;
-    const int w = r.Width() / d.DispSize();
-    r.Left += (cell - 1) * w;
-    r.Right = r.Left + w;
-    return r;
-  }(), d.ColSegm()); }
+int LitPixels(TDisp7Seg& d, int cell) {
+  return CountColour(
+      d.SurfaceImage(),
+      [&] {
+        TRect r = d.Geometry().Cells;
+        const int w = r.Width() / d.DispSize();
+        r.Left += (cell - 1) * w;
+        r.Right = r.Left + w;
+        return r;
+      }(),
+      d.ColSegm());
+}
 
 }  // namespace
 

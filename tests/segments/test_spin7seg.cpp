@@ -76,8 +76,14 @@ TEST(Spin7Seg, HeldButtonCarriesAndBorrowsIntoTheNextSpinner) {
   }
   low->SetValueInt(14);
   low->SetRepSpeed(111);  // two ticks per repeat
-  QObject::connect(low, &TSpin7Seg::onWrapCarry, high, [high] { int c; high->NextValue(true, c); });
-  QObject::connect(low, &TSpin7Seg::onWrapBorrow, high, [high] { int c; high->NextValue(false, c); });
+  QObject::connect(low, &TSpin7Seg::onWrapCarry, high, [high] {
+    int c;
+    high->NextValue(true, c);
+  });
+  QObject::connect(low, &TSpin7Seg::onWrapBorrow, high, [high] {
+    int c;
+    high->NextValue(false, c);
+  });
   QSignalSpy changing(low, &TSpin7Seg::onChanging);
   QSignalSpy changed(low, &TSpin7Seg::onChanged);
   QSignalSpy carries(low, &TSpin7Seg::onWrapCarry);

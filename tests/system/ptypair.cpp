@@ -42,8 +42,10 @@ QByteArray PtyPair::Read(int count, int timeoutMs) {
   while (bytes.size() < count && clock.elapsed() < timeoutMs) {
     char buffer[256];
     const ssize_t n = ::read(FMaster, buffer, sizeof buffer);
-    if (n > 0) bytes.append(buffer, int(n));
-    else QThread::msleep(2);
+    if (n > 0)
+      bytes.append(buffer, int(n));
+    else
+      QThread::msleep(2);
   }
   return bytes;
 }

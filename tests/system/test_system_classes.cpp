@@ -6,8 +6,8 @@
 #include "foundation/tickregistry.h"
 
 #include "formtest.h"
-#include "testutil.h"
 #include "ptypair.h"
+#include "testutil.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +27,7 @@ class TPortForm : public QObject {
     EXPECT_EQ(Sender->objectName(), "Ports");
     Counts << RxCount;
     char c;
-    while (qobject_cast<TComPort*>(Sender)->ReceiveChar("COM1", c)) {
-    }
+    while (qobject_cast<TComPort*>(Sender)->ReceiveChar("COM1", c)) {}
   }
 };
 

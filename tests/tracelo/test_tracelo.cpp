@@ -57,8 +57,8 @@ struct Program {
     QTest::mouseRelease(display, button, Qt::NoModifier, to);
   }
   int XOf(int p) const {
-    return display->DataRect().Left + (p - display->DispStartPos()) * display->DataWidth() /
-                                          (display->DispEndPos() - display->DispStartPos());
+    return display->DataRect().Left +
+           (p - display->DispStartPos()) * display->DataWidth() / (display->DispEndPos() - display->DispStartPos());
   }
   int RowY(int channel) const { return display->Geometry().Base(channel - display->ChanFirst()) - 2; }
 };
