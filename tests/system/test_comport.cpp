@@ -142,6 +142,33 @@ TEST_F(ComPortTest, BytesBothWaysWithTheReceiveEventOnTheTick) {
   EXPECT_TRUE(port.COM1Avail());
 }
 
+TEST_F(ComPortTest, EveryByteValuePassesUnchangedBothWays) {
+  PtyPair pty;
+  qputenv("VELTOR_COM2", pty.SlavePath());
+  TComPort port;
+  ASSERT_TRUE(port.OpenPort("COM2"));
+  QByteArray all;
+  for (int i = 0; i < 256; ++i) all += char(i);
+
+  // No byte is translated, dropped or taken as a control character.
+  for (char c : all) ASSERT_TRUE(port.SendChar("COM2", c));
+  QByteArray sent;
+  ASSERT_TRUE(TickUntil([&] {
+    sent += pty.Read(256 - int(sent.size()), 5);
+    return sent.size() >= 256;
+  }));
+  EXPECT_EQ(sent, all);
+
+  pty.Write(all);
+  QByteArray received;
+  ASSERT_TRUE(TickUntil([&] {
+    char c;
+    while (port.ReceiveChar("COM2", c)) received += c;
+    return received.size() >= 256;
+  }));
+  EXPECT_EQ(received, all);
+}
+
 TEST_F(ComPortTest, SettingsReachTheLineAndXoffHoldsOutput) {
   PtyPair pty;
   qputenv("VELTOR_COM1", pty.SlavePath());
