@@ -59,6 +59,19 @@ void DrawRing(TCanvas& canvas, const TRect& r, int w, TColor a, TColor b) {
   canvas.Polygon(bottomRight, 6);
 }
 
+TRect FrameInnerRect(const TFrameLook& look, int width, int height) {
+  TRect r(0, 0, width, height);
+  if (look.FrameLineApplies()) r.Shrink(1);
+  const auto ring = [&](int w) {
+    AdjustSides(look, r, w);
+    r.Shrink(w);
+  };
+  if (look.BevelOut != bvNone) ring(look.BevWidth);
+  if (look.BordWidth > 0) ring(look.BordWidth);
+  if (look.BevelIn != bvNone) ring(look.BevWidth);
+  return r;
+}
+
 TRect PaintFrame(TCanvas& canvas, const TFrameLook& look, int width, int height) {
   TRect inner(0, 0, width, height);
   PrepareForRings(canvas);

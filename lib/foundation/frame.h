@@ -46,6 +46,10 @@ void DrawRing(TCanvas& canvas, const TRect& inner, int w, TColor a, TColor b);
 // and returns what is left inside.
 TRect PaintFrame(TCanvas& canvas, const TFrameLook& look, int width, int height);
 
+// What PaintFrame leaves inside the rings, worked out without painting, so
+// layouts and mouse code need no paint first.
+TRect FrameInnerRect(const TFrameLook& look, int width, int height);
+
 // Redraws only the outermost bevel in its pressed or released look; returns
 // the rectangle the frame code reached.
 TRect DrawPressedFrame(TCanvas& canvas, const TFrameLook& look, int width, int height, bool pressed);

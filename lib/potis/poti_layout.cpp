@@ -68,19 +68,6 @@ TRotaryLayout Begin(const TRotaryLook& look, int width, int height) {
 
 }  // namespace
 
-TRect FrameInnerRect(const TFrameLook& look, int width, int height) {
-  TRect r(0, 0, width, height);
-  if (look.FrameLineApplies()) r.Shrink(1);
-  const auto ring = [&](int w) {
-    AdjustSides(look, r, w);
-    r.Shrink(w);
-  };
-  if (look.BevelOut != bvNone) ring(look.BevWidth);
-  if (look.BordWidth > 0) ring(look.BordWidth);
-  if (look.BevelIn != bvNone) ring(look.BevWidth);
-  return r;
-}
-
 TDialFrame TDialFrame::Make(const TRect& inner, int width, int height) {
   TDialFrame f;
   f.R = inner;

@@ -13,9 +13,6 @@
 
 namespace Veltor {
 
-// What the frame base leaves inside its rings, worked out without painting.
-TRect FrameInnerRect(const TFrameLook& look, int width, int height);
-
 // Radii and places of the rotary controls, in dial units.
 namespace DialUnits {
 constexpr int kHalfSide = 1000;  // half the shorter side of the dial area

@@ -171,7 +171,7 @@ TCtlTime* TCtrlTimer::ShownTime() {
 }
 
 TCtrlTimerLayout TCtrlTimer::Geometry() const {
-  return CtrlTimerLayout(width(), height(), FrameInside(Look(), width(), height()),
+  return CtrlTimerLayout(width(), height(), FrameInnerRect(Look(), width(), height()),
                          TCtrlTimerFlags{BordLeft(), BordRight(), BordTop(), BordBottom()}, std::abs(Font().Height),
                          FResolution);
 }

@@ -73,9 +73,4 @@ const QImage& TSegmentRow::Picture(QChar ch, QChar point, TColor color, int widt
   return FPictures.back().Image;
 }
 
-TRect FrameInside(const TFrameLook& look, int width, int height) {
-  TBitmap scratch(std::max(1, width), std::max(1, height));
-  return PaintFrame(scratch.Canvas(), look, width, height);
-}
-
 }  // namespace Veltor

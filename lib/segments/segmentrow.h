@@ -26,10 +26,6 @@ struct TCellChar {
 // its own.
 std::vector<TCellChar> SplitCells(const QString& text);
 
-// What a frame paint of a control of the given size leaves inside, worked
-// out on a scratch bitmap: mouse code needs the layout before a first paint.
-TRect FrameInside(const TFrameLook& look, int width, int height);
-
 class TSegmentRow {
  public:
   // Splits rect into count cells (1..TDigDisplay::MaxCells) and forgets

@@ -129,7 +129,7 @@ TSpin7Seg::TSpin7Seg(QWidget* parent) : TRahmen(parent) {
 TSpin7SegLayout TSpin7Seg::Geometry() const {
   // The frame's inside as a paint of the current size leaves it, so that
   // the buttons answer the mouse before the first paint too.
-  return Spin7SegLayout(height(), FrameInside(Look(), width(), height()), BordLeft(), BordRight());
+  return Spin7SegLayout(height(), FrameInnerRect(Look(), width(), height()), BordLeft(), BordRight());
 }
 
 void TSpin7Seg::SetDispTyp(TDispType v) {

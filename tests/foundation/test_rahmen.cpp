@@ -324,3 +324,22 @@ TEST(FitFont, EmptyTextAndRoomlessRectanglesStaySane) {
   FitFont(c, TRect(10, 10, 0, -5), QStringLiteral("Hello"));
   EXPECT_EQ(c.Font.Size(), 1);
 }
+
+TEST(Rahmen, InnerRectIsKnownWithoutPainting) {
+  // Layouts and mouse code rely on this: it must agree with what the frame
+  // paint leaves for any mix of rings, frame line and switched-off sides.
+  TFrameLook look;
+  look.BevelIn = bvLowered;
+  look.BordWidth = 3;
+  look.BevWidth = 2;
+  look.BordLeft = false;
+  look.Framed = true;
+  TBitmap bitmap(60, 40);
+  for (bool framed : {true, false}) {
+    look.Framed = framed;
+    for (TPanelBevel out : {bvNone, bvRaised}) {
+      look.BevelOut = out;
+      EXPECT_EQ(FrameInnerRect(look, 60, 40), PaintFrame(bitmap.Canvas(), look, 60, 40));
+    }
+  }
+}
