@@ -34,11 +34,3 @@ void BM_PaintFrame(benchmark::State& state) {
 BENCHMARK(BM_PaintFrame);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -89,12 +89,3 @@ void BM_TextAndCurves(benchmark::State& state) {
 BENCHMARK(BM_TextAndCurves)->Arg(100)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("VELTOR_NO_SYSTEM_TICK", "1");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -61,12 +61,3 @@ void BM_StepForward(benchmark::State& state) {
 BENCHMARK(BM_StepForward)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("VELTOR_NO_SYSTEM_TICK", "1");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

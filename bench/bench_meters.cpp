@@ -84,13 +84,3 @@ void BM_HundredDampedMetersPerTick(benchmark::State& state) {
 BENCHMARK(BM_HundredDampedMetersPerTick)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("VELTOR_NO_SYSTEM_TICK", "1");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

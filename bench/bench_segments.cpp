@@ -30,12 +30,3 @@ void BM_Disp7SegNewValue(benchmark::State& state) {
 BENCHMARK(BM_Disp7SegNewValue)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("VELTOR_NO_SYSTEM_TICK", "1");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

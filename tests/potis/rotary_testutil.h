@@ -19,6 +19,12 @@
 
 namespace PotiTest {
 
+// The pointer's colour over the knob body: silver exclusive-or'd onto it.
+constexpr Veltor::TColor kPointerOnBody = 0xC0C0C0 ^ 0xBFBF00;
+
+// A colour property of a control, read through its published name.
+inline Veltor::TColor Colour(const QObject& o, const char* name) { return o.property(name).value<Veltor::TColor>(); }
+
 template <typename Control>
 struct Shown {
   QWidget window;

@@ -9,17 +9,10 @@
 #include <gtest/gtest.h>
 
 using namespace Veltor;
+using PotiTest::Colour;
+using PotiTest::kPointerOnBody;
 using PotiTest::Shown;
 using VeltorTest::CountColour;
-
-namespace {
-
-// The pointer's colour over the knob body: silver exclusive-or'd onto it.
-constexpr TColor kPointerOnBody = 0xC0C0C0 ^ 0xBFBF00;
-
-TColor Colour(const QObject& o, const char* name) { return o.property(name).value<TColor>(); }
-
-}  // namespace
 
 TEST(Poti270, PublishesItsPropertiesWithTheirDefaults) {
   TPoti270 p;

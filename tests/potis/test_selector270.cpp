@@ -8,16 +8,10 @@
 #include <gtest/gtest.h>
 
 using namespace Veltor;
+using PotiTest::Colour;
+using PotiTest::kPointerOnBody;
 using PotiTest::Shown;
 using VeltorTest::CountColour;
-
-namespace {
-
-constexpr TColor kPointerOnBody = 0xC0C0C0 ^ 0xBFBF00;
-
-TColor Colour(const QObject& o, const char* name) { return o.property(name).value<TColor>(); }
-
-}  // namespace
 
 TEST(Selector270, PublishesItsPropertiesWithTheirDefaults) {
   TSelector270 s;
