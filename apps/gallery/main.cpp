@@ -15,9 +15,11 @@
 #include "host/control.h"
 #include "logic/logic_classes.h"
 #include "meters/meters_classes.h"
+#include "misc/misc_classes.h"
 #include "potis/potis_classes.h"
 #include "segments/segments_classes.h"
 #include "system/system_classes.h"
+#include "text/text_classes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,6 +80,8 @@ int main(int argc, char** argv) {
   Veltor::RegisterSystemClasses();
   Veltor::RegisterSegmentClasses();
   Veltor::RegisterMeterClasses();
+  Veltor::RegisterMiscClasses();
+  Veltor::RegisterTextClasses();
 
   const std::vector<Gallery::TTile> tiles = Gallery::MakeTiles(scale);
   const QImage sheet = Gallery::ContactSheet(tiles, 1280, scale);

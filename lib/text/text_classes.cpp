@@ -1,0 +1,9 @@
+#include "text/text_classes.h"
+
+#include "host/formloader.h"
+
+namespace Veltor {
+
+void RegisterTextClasses() {}
+
+}  // namespace Veltor
