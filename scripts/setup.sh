@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
+  libzip-dev sigrok-cli iverilog
 )
 
 missing=()
