@@ -9,15 +9,18 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRandomGenerator>
 
 namespace Tracelo {
 
-const QString TBufferFill::kOpenFilter = QStringLiteral("alle (*.*);;logic (*.trc)");
-const QString TBufferFill::kSaveFilter = QStringLiteral("logic (*.trc)");
+const QString TBufferFill::kOpenFilter =
+    QStringLiteral("alle (*.*);;logic (*.trc);;VCD (*.vcd);;sigrok (*.sr);;CSV (*.csv)");
+const QString TBufferFill::kSaveFilter = QStringLiteral("logic (*.trc);;VCD (*.vcd);;sigrok (*.sr);;CSV (*.csv)");
 
 TBufferFill::TBufferFill(TTracelo* main) : QDialog(main), FMain(main) {
   LoadFormInto(QStringLiteral(":/forms/bufferfill.ui"), this, this);
+  FStartEdit = findChild<QLineEdit*>(QStringLiteral("StartEdit"));
 }
 
 void TBufferFill::CloseFirst(int result) {
@@ -38,17 +41,34 @@ void TBufferFill::on_RandomBtn_clicked() {
 }
 
 void TBufferFill::on_FileLoad_clicked() {
+  bool startOk = false;
+  const qint64 start = FStartEdit ? FStartEdit->text().trimmed().toLongLong(&startOk) : 0;
+  if (FStartEdit && (!startOk || start < 0)) {
+    ShowError(QStringLiteral("The start must be a sample number from 0 on."));
+    return;
+  }
   QString filter = QStringLiteral("alle (*.*)");
   const QString name =
       Veltor::ModalUI().OpenFileName(this, QStringLiteral("Restore Buffer from file"), QString(), kOpenFilter, &filter);
   if (name.isEmpty()) return;
   CloseFirst(Rejected);
   QString error;
-  if (!ReadRawFile(*FMain->Display(), name, &error)) {
-    ShowError(error);
-    return;
+  // Captures of other tools are recognised; anything else is raw data.
+  const TCaptureFormat format = DetectCaptureFormat(name);
+  if (format != TCaptureFormat::None) {
+    QString shown;
+    if (!LoadCapture(*FMain->Display(), name, format, start, &shown, &error)) {
+      ShowError(error);
+      return;
+    }
+    FMain->SetSource(QStringLiteral("%1, %2").arg(QFileInfo(name).fileName(), shown));
+  } else {
+    if (!ReadRawFile(*FMain->Display(), name, &error)) {
+      ShowError(error);
+      return;
+    }
+    FMain->SetSource(QFileInfo(name).fileName());
   }
-  FMain->SetSource(QFileInfo(name).fileName());
   FMain->Display()->Redraw();
 }
 
@@ -75,7 +95,11 @@ void TBufferFill::on_SaveBtn_clicked() {
   if (QFileInfo(name).suffix().isEmpty()) name += QStringLiteral(".trc");
   CloseFirst(Accepted);
   QString error;
-  if (!FMain->Display()->SaveToFile(name, &error)) {
+  // The extension chooses another tool's format; everything else is a sample file.
+  const TCaptureFormat format = CaptureFormatFromSuffix(name);
+  const bool saved = format != TCaptureFormat::None ? SaveCapture(*FMain->Display(), name, format, &error)
+                                                    : FMain->Display()->SaveToFile(name, &error);
+  if (!saved) {
     ShowError(error);
     return;
   }

@@ -1,8 +1,11 @@
 #pragma once
-// TBufferFill: fills the display's buffer with random data or from any file,
-// and saves or restores it as a sample file.
+// TBufferFill: fills the display's buffer with random data or from any file
+// (captures of other tools from a chosen start sample), and saves or restores
+// it as a sample file or saves it as a capture.
 
 #include <QDialog>
+
+class QLineEdit;
 
 namespace Tracelo {
 
@@ -29,6 +32,7 @@ class TBufferFill : public QDialog {
   void ShowError(const QString& text);
 
   TTracelo* FMain;
+  QLineEdit* FStartEdit = nullptr;  // the first sample read from a capture
 };
 
 }  // namespace Tracelo

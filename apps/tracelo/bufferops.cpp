@@ -1,8 +1,11 @@
 #include "bufferops.h"
 
 #include "logic/logic.h"
+#include "logic/logic_model.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace Tracelo {
 
@@ -36,6 +39,50 @@ bool ReadRawFile(Veltor::TLogic& display, const QString& fileName, QString* erro
     if ((i + 1) % width == 0) display.SetSample(index++, int(value));
   }
   return true;
+}
+
+bool LoadCapture(Veltor::TLogic& display, const QString& fileName, TCaptureFormat format, qint64 from, QString* shown,
+                 QString* errorText) {
+  std::unique_ptr<TCaptureSource> capture = OpenCapture(fileName, format, errorText);
+  if (!capture) return false;
+  const TCaptureInfo& info = capture->Info();
+  if (from < 0 || from >= info.Samples) {
+    if (errorText) {
+      *errorText = QStringLiteral("%1: the start %2 lies beyond the last sample %3")
+                       .arg(fileName)
+                       .arg(from)
+                       .arg(info.Samples - 1);
+    }
+    return false;
+  }
+  const int channels = int(info.Names.size());
+  const int width = channels <= 8 ? 1 : channels <= 16 ? 2 : 4;
+  const qint64 wanted = std::min<qint64>(info.Samples - from, Veltor::TLogicModel::kMaxBufferSize / width);
+  std::vector<quint32> samples;
+  if (!capture->ReadWindow(from, int(wanted), &samples, errorText)) return false;
+
+  display.SetLogSize(width == 1 ? Veltor::TLogic::Size8 : width == 2 ? Veltor::TLogic::Size16 : Veltor::TLogic::Size32);
+  display.SetBufferSize(int(wanted) * width);
+  QStringList names = info.Names;
+  while (names.size() < display.MaxChan() + 1) names << QString();
+  display.SetChanNamen(names);
+  if (info.Interval > 0) display.SetTimeBase(info.Interval);
+  for (int i = 0; i < display.BufferCount(); ++i) {
+    display.SetSample(i, i < int(samples.size()) ? int(samples[std::size_t(i)]) : 0);
+  }
+  if (shown) {
+    *shown = QStringLiteral("samples %1-%2 of %3").arg(from).arg(from + qint64(samples.size()) - 1).arg(info.Samples);
+  }
+  return true;
+}
+
+bool SaveCapture(const Veltor::TLogic& display, const QString& fileName, TCaptureFormat format, QString* errorText) {
+  TCaptureData data;
+  for (int c = 0; c <= display.MaxChan(); ++c) data.Names << display.ChannelLabel(c);
+  data.Interval = display.TimeBase();
+  data.Samples.reserve(std::size_t(display.BufferCount()));
+  for (int i = 0; i < display.BufferCount(); ++i) data.Samples.push_back(quint32(display.GetSample(i)));
+  return WriteCapture(fileName, format, data, errorText);
 }
 
 bool WriteListing(const Veltor::TLogic& display, QIODevice& out) {

@@ -1,10 +1,13 @@
 // tracelo: the logic analyzer viewer.
 //
-//   tracelo [FILE]                       open a sample file at start
+//   tracelo [FILE]                       open a sample file or a capture at start
+//   tracelo --from N FILE                show a capture from its sample N on
 //   tracelo --screenshot PNG [FILE]      render the main window to PNG and exit
 //   tracelo --scale N ...                draw at N device pixels per pixel (1..8)
 //   tracelo --export-listing OUT [FILE]  write the text listing of the buffer and exit
 //
+// A capture is a value change dump, a sigrok session or a CSV file of 0/1
+// columns; what part of it the buffer shows is printed and in the title.
 // The two output options never show a dialog; a file that cannot be read or
 // is damaged makes them print the reason and exit with status 1.
 #include "bufferops.h"
@@ -35,7 +38,7 @@ class ConsoleUI : public Veltor::TModalUI {
 };
 
 int Usage() {
-  std::fprintf(stderr, "usage: tracelo [--scale N] [--screenshot PNG | --export-listing OUT] [FILE]\n");
+  std::fprintf(stderr, "usage: tracelo [--scale N] [--from N] [--screenshot PNG | --export-listing OUT] [FILE]\n");
   return 2;
 }
 
@@ -44,6 +47,7 @@ int Usage() {
 int main(int argc, char** argv) {
   QString file, screenshot, listing;
   double scale = 0;  // 0: the screen's own ratio
+  qint64 from = 0;
   for (int i = 1; i < argc; ++i) {
     const QString arg = QString::fromLocal8Bit(argv[i]);
     if (arg == QLatin1String("--scale") && i + 1 < argc) {
@@ -51,6 +55,13 @@ int main(int argc, char** argv) {
       scale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
       if (!ok || !(scale >= 1 && scale <= 8)) {
         std::fprintf(stderr, "tracelo: --scale takes a number from 1 to 8\n");
+        return 2;
+      }
+    } else if (arg == QLatin1String("--from") && i + 1 < argc) {
+      bool ok = false;
+      from = QString::fromLocal8Bit(argv[++i]).toLongLong(&ok);
+      if (!ok || from < 0) {
+        std::fprintf(stderr, "tracelo: --from takes a sample number from 0 on\n");
         return 2;
       }
     } else if ((arg == QLatin1String("--screenshot") || arg == QLatin1String("--export-listing")) && i + 1 < argc) {
@@ -83,13 +94,26 @@ int main(int argc, char** argv) {
 
   if (!file.isEmpty()) {
     window->Display()->PaintNow();
-    QString error;
-    const bool loaded = window->Display()->LoadFromFile(file, &error);
+    QString error, source = QFileInfo(file).fileName();
+    const Tracelo::TCaptureFormat format = Tracelo::DetectCaptureFormat(file);
+    bool loaded = false;
+    if (format != Tracelo::TCaptureFormat::None) {
+      QString shown;
+      loaded = Tracelo::LoadCapture(*window->Display(), file, format, from, &shown, &error);
+      if (loaded) {
+        source += QStringLiteral(", ") + shown;
+        std::printf("%s: %s\n", qPrintable(QFileInfo(file).fileName()), qPrintable(shown));
+      } else if (!batch) {
+        Veltor::ModalUI().Message(QString(), error, Veltor::mtError, Veltor::mbOK);
+      }
+    } else {
+      loaded = window->Display()->LoadFromFile(file, &error);
+    }
     if (!loaded && batch) {
       std::fprintf(stderr, "tracelo: %s\n", qPrintable(error));
       return 1;
     }
-    if (loaded) window->SetSource(QFileInfo(file).fileName());
+    if (loaded) window->SetSource(source);
   }
 
   if (!listing.isEmpty()) {

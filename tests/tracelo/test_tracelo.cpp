@@ -1,5 +1,6 @@
 #include "bufferfill.h"
 #include "buttons/textspin.h"
+#include "captures/capture.h"
 #include "forms.h"
 #include "infos.h"
 #include "logic/logic.h"
@@ -242,6 +243,51 @@ TEST(Tracelo, BufferFillReadsRawFilesAndSampleFiles) {
   EXPECT_EQ(p.main->windowTitle(), QStringLiteral("Corvane Logic Analyzer Demo [capture.trc]"));
   p.Child<QPushButton>(fill, "RandomBtn")->click();
   EXPECT_EQ(p.main->windowTitle(), QStringLiteral("Corvane Logic Analyzer Demo [random]"));
+}
+
+// "read file" takes a capture of another tool from the start sample the
+// dialog names, and "save Buffer" writes one when the name asks for it.
+TEST(Tracelo, BufferFillReadsAndSavesCaptures) {
+  Program p;
+  QTemporaryDir dir;
+  QByteArray csv = "; Samplerate: 2 MHz\nstrobe,data\n";
+  for (int i = 0; i < 300; ++i) csv += QByteArray::number(i & 1) + ',' + QByteArray::number(i / 3 & 1) + '\n';
+  QFile file(dir.filePath(QStringLiteral("scope.csv")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(csv);
+  file.close();
+  Tracelo::TBufferFill* fill = p.main->BufferFill();
+
+  p.Child<QLineEdit>(fill, "StartEdit")->setText(QStringLiteral("100"));
+  p.ui.FileNames = {file.fileName()};
+  p.Child<QPushButton>(fill, "FileLoad")->click();
+  EXPECT_EQ(p.display->LogSize(), TLogic::Size8);
+  EXPECT_EQ(p.display->BufferCount(), 200);
+  EXPECT_EQ(p.display->GetSample(0), 0b10);  // row 100: strobe 0, data 1
+  EXPECT_EQ(p.display->GetSample(5), 0b11);
+  EXPECT_EQ(p.display->ChannelLabel(1), QStringLiteral("data"));
+  EXPECT_DOUBLE_EQ(p.display->TimeBase(), 0.5e-6);
+  EXPECT_TRUE(p.main->windowTitle().endsWith(QStringLiteral("[scope.csv, samples 100-299 of 300]")));
+
+  // A start past the end is refused with the file's name; nothing changes.
+  p.Child<QLineEdit>(fill, "StartEdit")->setText(QStringLiteral("300"));
+  p.ui.FileNames = {file.fileName()};
+  p.Child<QPushButton>(fill, "FileLoad")->click();
+  ASSERT_FALSE(p.ui.Messages.isEmpty());
+  EXPECT_TRUE(p.ui.Messages.last().contains(QLatin1String("scope.csv")));
+  EXPECT_EQ(p.display->GetSample(0), 0b10);
+
+  p.ui.FileNames = {dir.filePath(QStringLiteral("copy.vcd"))};
+  p.Child<QPushButton>(fill, "SaveBtn")->click();
+  QString error;
+  std::unique_ptr<Tracelo::TCaptureSource> copy =
+      Tracelo::OpenCapture(dir.filePath(QStringLiteral("copy.vcd")), Tracelo::TCaptureFormat::Vcd, &error);
+  ASSERT_TRUE(copy) << qPrintable(error);
+  EXPECT_EQ(copy->Info().Samples, 200);
+  EXPECT_EQ(copy->Info().Names.value(1), QStringLiteral("data"));
+  std::vector<quint32> samples;
+  ASSERT_TRUE(copy->ReadWindow(0, 10, &samples, &error));
+  EXPECT_EQ(samples[5], 0b11u);
 }
 
 // Qt on X11 appends the application's display name to every window title
