@@ -9,8 +9,8 @@
 namespace VeltorTest {
 
 SdlSandbox::SdlSandbox(const char* audioDriver) {
-  qputenv("HOME", FDir.path().toUtf8());
-  qputenv("XDG_RUNTIME_DIR", FDir.path().toUtf8());
+  qputenv("HOME", Dir.path().toUtf8());
+  qputenv("XDG_RUNTIME_DIR", Dir.path().toUtf8());
   qputenv("SDL_AUDIODRIVER", audioDriver);
   qputenv("SDL_DISKAUDIOFILE", Path("audio.raw").toUtf8());
 }
@@ -24,8 +24,6 @@ QByteArray SdlSandbox::AudioOut() const {
   QFile file(Path("audio.raw"));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-bool SdlSandbox::AudioOutExists() const { return QFile::exists(Path("audio.raw")); }
 
 bool WaitFor(const std::function<bool()>& done, int ms) {
   QElapsedTimer clock;
@@ -44,8 +42,7 @@ VirtualStick::VirtualStick() {
   if (index < 0) return;
   FJoystick = SDL_JoystickOpen(index);
   if (FJoystick) FInstance = SDL_JoystickInstanceID(FJoystick);
-  // A virtual axis starts at 0 in SDL terms, the centre of the game port's
-  // range; the test's positions start at 0.
+  // Positions start at 0, not at SDL's centre.
   for (int axis = 0; axis < 3; ++axis) SetAxis(axis, 0);
   DriverUpdate();
 }

@@ -3,7 +3,6 @@
 // and virtual joysticks.
 
 #include <QByteArray>
-#include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -12,25 +11,19 @@ struct _SDL_Joystick;
 
 namespace VeltorTest {
 
-// Points HOME and XDG_RUNTIME_DIR into a temporary folder and, unless told
-// another driver, sends sound to a file there. Create it before the first
-// component that uses SDL.
-class SdlSandbox {
- public:
+// Points HOME and XDG_RUNTIME_DIR into a temporary folder and sends sound
+// through audioDriver, for "disk" into a file there. Create it before the
+// first component that uses SDL.
+struct SdlSandbox {
   explicit SdlSandbox(const char* audioDriver = "disk");
   ~SdlSandbox();
-  // The disk driver's output so far; empty when never written. Complete
-  // only once the output device is closed.
+  QString Path(const QString& name) const { return Dir.filePath(name); }
+  // The disk output so far; complete once the output device is closed.
   QByteArray AudioOut() const;
-  bool AudioOutExists() const;
-  QString Path(const QString& name) const { return FDir.filePath(name); }
-
- private:
-  QTemporaryDir FDir;
+  QTemporaryDir Dir;
 };
 
-// Calls done() until it is true or ms have passed; the result of the last
-// call.
+// Calls done() until it is true or ms have passed; its last result.
 bool WaitFor(const std::function<bool()>& done, int ms);
 
 // A virtual joystick with three axes and four buttons, attached while alive.
@@ -38,9 +31,6 @@ class VirtualStick {
  public:
   VirtualStick();
   ~VirtualStick();
-  VirtualStick(const VirtualStick&) = delete;
-  VirtualStick& operator=(const VirtualStick&) = delete;
-
   bool Ok() const { return FJoystick != nullptr; }
   // position 0..65535 of axis 0 (x), 1 (y) or 2 (z).
   void SetAxis(int axis, int position);

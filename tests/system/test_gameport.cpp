@@ -10,38 +10,37 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace Veltor;
 using VeltorTest::VirtualStick;
 
 namespace {
 
 // Every event of a port as one line, in order.
-class EventLog {
- public:
+struct EventLog {
   explicit EventLog(TGamePort& port) {
-    for (int stick : {1, 2}) {
-      const QString s = QString::number(stick);
-      auto move = [this, s](QObject*, int x, int y, int z, int b) { Add(s + " move", x, y, z, b); };
-      auto down = [this, s](QObject*, int x, int y, int z, int b, int c) { Add(s + " down", x, y, z, b, c); };
-      auto up = [this, s](QObject*, int x, int y, int z, int b, int c) { Add(s + " up", x, y, z, b, c); };
-      QObject::connect(&port, stick == 1 ? &TGamePort::OnJoy1Move : &TGamePort::OnJoy2Move, move);
-      QObject::connect(&port, stick == 1 ? &TGamePort::OnJoy1ButtonDown : &TGamePort::OnJoy2ButtonDown, down);
-      QObject::connect(&port, stick == 1 ? &TGamePort::OnJoy1ButtonUp : &TGamePort::OnJoy2ButtonUp, up);
-    }
+    const auto move = [this](QString s) {
+      return [this, s](QObject*, int x, int y, int z, int b) { Lines << Line(s + " move", x, y, z, b); };
+    };
+    const auto button = [this](QString s) {
+      return [this, s](QObject*, int x, int y, int z, int b, int c) {
+        Lines << Line(s, x, y, z, b) + " c" + QString::number(c);
+      };
+    };
+    QObject::connect(&port, &TGamePort::OnJoy1Move, move("1"));
+    QObject::connect(&port, &TGamePort::OnJoy2Move, move("2"));
+    QObject::connect(&port, &TGamePort::OnJoy1ButtonDown, button("1 down"));
+    QObject::connect(&port, &TGamePort::OnJoy2ButtonDown, button("2 down"));
+    QObject::connect(&port, &TGamePort::OnJoy1ButtonUp, button("1 up"));
+    QObject::connect(&port, &TGamePort::OnJoy2ButtonUp, button("2 up"));
+  }
+  static QString Line(const QString& what, int x, int y, int z, int b) {
+    return QStringLiteral("%1 %2,%3,%4 b%5").arg(what).arg(x).arg(y).arg(z).arg(b);
   }
   // The lines since the last call.
-  QStringList Take() {
-    QStringList lines;
-    lines.swap(FLines);
-    return lines;
-  }
-
- private:
-  void Add(const QString& what, int x, int y, int z, int b, int c = -1) {
-    FLines << QStringLiteral("%1 %2,%3,%4 b%5").arg(what).arg(x).arg(y).arg(z).arg(b) +
-                  (c < 0 ? QString() : QStringLiteral(" c%1").arg(c));
-  }
-  QStringList FLines;
+  QStringList Take() { return std::exchange(Lines, {}); }
+  QStringList Lines;
 };
 
 }  // namespace
@@ -120,13 +119,18 @@ TEST(GamePort, BothSticksReportMovesAndButtonsAsTheirOwnEvents) {
   EXPECT_TRUE(port.StickOk1());
 }
 
-TEST(GamePort, APressAndReleaseBetweenTwoPollsGivesBothEvents) {
+TEST(GamePort, OnlyTheSticksThatAnswerAreUsedAndShortPressesAreKept) {
   VeltorTest::SdlSandbox sandbox;
   VirtualStick one;
   ASSERT_TRUE(one.Ok());
   TGamePort port;
   EventLog log(port);
-  port.SetUseDevice(udJoystick1);
+  port.SetUseDevice(udJoystick1 | udJoystick2);
+  EXPECT_EQ(port.UseDevice(), TUseDevice(udJoystick1));
+  EXPECT_TRUE(port.StickOk1());
+  EXPECT_FALSE(port.StickOk2());
+
+  // A press and release the driver saw between two polls.
   port.SetEnabled(true);
   one.SetButton(2, true);
   VirtualStick::DriverUpdate();
@@ -136,17 +140,6 @@ TEST(GamePort, APressAndReleaseBetweenTwoPollsGivesBothEvents) {
   EXPECT_EQ(log.Take(), (QStringList{"1 down 0,0,0 b4 c2", "1 up 0,0,0 b0 c2"}));
   TimerTick();
   EXPECT_TRUE(log.Take().isEmpty());
-}
-
-TEST(GamePort, OnlyTheSticksThatAnswerAreUsed) {
-  VeltorTest::SdlSandbox sandbox;
-  VirtualStick one;
-  ASSERT_TRUE(one.Ok());
-  TGamePort port;
-  port.SetUseDevice(udJoystick1 | udJoystick2);
-  EXPECT_EQ(port.UseDevice(), TUseDevice(udJoystick1));
-  EXPECT_TRUE(port.StickOk1());
-  EXPECT_FALSE(port.StickOk2());
 
   // Enabling with no sticks in use captures nothing but counts the devices.
   TGamePort none;
