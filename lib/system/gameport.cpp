@@ -41,6 +41,8 @@ bool TGamePort::Capture(int index) {
   TStick& stick = FSticks[size_t(index)];
   stick.Handle = Service().Open(index);
   if (!stick.Handle) return false;
+  // A stick opened for the first time has its state after the next update.
+  Service().Update();
   stick.Tracker.Reset(stick.Handle->Reading());
   stick.Handle->TakeButtonChanges();
   if (Designing()) stick.Handle.reset();

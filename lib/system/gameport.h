@@ -52,9 +52,11 @@ class TGamePort : public TComponent {
 
   // Joysticks the system reported at the last enable, at most 2.
   int DeviceCount() const { return FDeviceCount; }
-  bool Captured(int stick) const { return FSticks[size_t(stick - 1)].Handle != nullptr; }
-  // Stick 1 or 2 as last reported, with the change of the last move.
-  const TStickTracker& Stick(int stick) const { return FSticks[size_t(stick - 1)].Tracker; }
+  // True while stick 1 or 2 is captured.
+  bool Captured(int stick) const { return ValidStick(stick) && FSticks[size_t(stick - 1)].Handle != nullptr; }
+  // Stick 1 or 2 as last reported, with the change of the last move; other
+  // numbers give stick 1.
+  const TStickTracker& Stick(int stick) const { return FSticks[ValidStick(stick) ? size_t(stick - 1) : 0].Tracker; }
 
   // One poll: reads the captured sticks and fires their events. Runs on the
   // shared tick while enabled.
@@ -79,6 +81,7 @@ class TGamePort : public TComponent {
     TStickTracker Tracker;
   };
 
+  static bool ValidStick(int stick) { return stick >= 1 && stick <= StickCount; }
   bool Designing() const { return ComponentState().testFlag(csDesigning); }
   // SDL starts with the first use, not with the component.
   TJoystickService& Service() const;

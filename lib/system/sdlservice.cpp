@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
@@ -31,6 +32,8 @@ constexpr qint64 kMaxWaveFile = 64 * 1024 * 1024;
 constexpr int kBufferFrames = 512;
 // A synchronous play never waits longer than the sound plus this margin.
 constexpr int kSyncMarginMs = 2000;
+// How long an output device stays open after its sound has ended.
+constexpr int kIdleCloseMs = 500;
 
 }  // namespace
 
@@ -87,7 +90,12 @@ TJoystickService::~TJoystickService() {
   if (FOk) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
-int TJoystickService::DeviceCount() { return FOk ? std::max(0, SDL_NumJoysticks()) : 0; }
+// The update lets the drivers notice sticks plugged in or out since.
+int TJoystickService::DeviceCount() {
+  if (!FOk) return 0;
+  Update();
+  return std::max(0, SDL_NumJoysticks());
+}
 
 bool TJoystickService::Query(int id) {
   const std::unique_ptr<TJoystickHandle> handle = Open(id);
@@ -157,6 +165,7 @@ std::shared_ptr<TSoundService> TSoundService::Acquire() {
   std::shared_ptr<TSoundService> service = current.lock();
   if (!service) {
     service.reset(new TSoundService());
+    service->FSelf = service;
     current = service;
   }
   return service;
@@ -243,10 +252,21 @@ bool TSoundService::Play(const std::shared_ptr<const TWave>& wave, TPlayMode mod
     const int limit = wave->DurationMs() + kSyncMarginMs;
     while (Playing() && clock.elapsed() < limit) SDL_Delay(2);
   }
+  if (mode != TPlayMode::Loop) CloseWhenIdle(mode == TPlayMode::Sync ? 0 : wave->DurationMs());
   return true;
 }
 
 void TSoundService::Stop() { CloseDevice(); }
+
+// An open device streams silence; once the sound is over it is given up,
+// unless another sound has started meanwhile.
+void TSoundService::CloseWhenIdle(int afterMs) {
+  const std::weak_ptr<TSoundService> self = FSelf;
+  QTimer::singleShot(afterMs + kIdleCloseMs, [self] {
+    const std::shared_ptr<TSoundService> service = self.lock();
+    if (service && !service->Playing()) service->CloseDevice();
+  });
+}
 
 bool TSoundService::Playing() const {
   if (!FDevice) return false;

@@ -114,6 +114,9 @@ class TSoundService {
   bool Play(const std::shared_ptr<const TWave>& wave, TPlayMode mode);
   // Ends any sound and gives the output device up.
   void Stop();
+  // True while the output device is held; it is given up shortly after a
+  // sound that was not a loop has ended.
+  bool DeviceOpen() const { return FDevice != 0; }
   // True while a sound is being played (a loop plays until stopped).
   bool Playing() const;
 
@@ -122,8 +125,12 @@ class TSoundService {
   static void Fill(void* self, quint8* stream, int length);
   bool OpenFor(const TWave& wave);
   void CloseDevice();
+  // Closes the device afterMs later if nothing plays then (needs the event
+  // loop).
+  void CloseWhenIdle(int afterMs);
 
   bool FOk = false;
+  std::weak_ptr<TSoundService> FSelf;
   quint32 FDevice = 0;  // SDL_AudioDeviceID, 0 when closed
   int FDeviceFreq = 0;
   quint16 FDeviceFormat = 0;

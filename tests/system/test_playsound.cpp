@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 using namespace Veltor;
@@ -69,6 +70,13 @@ TEST(PlaySound, OnceWritesTheWaveSamplesAndFallsBackToStopped) {
       EXPECT_EQ(player.PlayState(), psStopped);
       EXPECT_EQ(TSoundService::Acquire()->Playing(), command == psStartExit);
       ASSERT_TRUE(PlayedOut());
+      // The device is given up once the sound is over.
+      EXPECT_TRUE(WaitFor(
+          [] {
+            QCoreApplication::processEvents();
+            return !TSoundService::Acquire()->DeviceOpen();
+          },
+          3000));
     }
     const Output out = Split(sandbox.AudioOut());
     EXPECT_EQ(out.Lead % 2, 0);
