@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-tools-dev libqt6opengl6-dev libgl-dev
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev libsdl2-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
   libzip-dev sigrok-cli iverilog

@@ -2,9 +2,17 @@
 
 #include "host/formloader.h"
 #include "system/comport.h"
+#include "system/gameport.h"
+#include "system/playsound.h"
+#include "system/wavefile.h"
 
 namespace Veltor {
 
-void RegisterSystemClasses() { TFormLoader::RegisterClass<TComPort>(); }
+void RegisterSystemClasses() {
+  TFormLoader::RegisterClass<TComPort>();
+  TFormLoader::RegisterClass<TGamePort>();
+  TFormLoader::RegisterClass<TPlaySound>();
+  InitSystemSounds();
+}
 
 }  // namespace Veltor

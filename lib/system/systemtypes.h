@@ -26,6 +26,16 @@ enum TComError {
 };
 Q_ENUM_NS(TComError)
 
+// Joysticks a game port uses.
+enum TUseDeviceItem { udJoystick1 = 0x1, udJoystick2 = 0x2 };
+Q_DECLARE_FLAGS(TUseDevice, TUseDeviceItem)
+Q_FLAG_NS(TUseDevice)
+
+// What writing the sound player's PlayState does: psStartWait and psStartExit
+// are commands that fall back to psStopped at once.
+enum tPlayState { psStopped, psStartWait, psStartExit, psContinous };
+Q_ENUM_NS(tPlayState)
+
 }  // namespace SystemEnums
 
 using SystemEnums::ceBreak;
@@ -42,8 +52,19 @@ using SystemEnums::cpSpace;
 using SystemEnums::csOne;
 using SystemEnums::csOneHalf;
 using SystemEnums::csTwo;
+using SystemEnums::psContinous;
+using SystemEnums::psStartExit;
+using SystemEnums::psStartWait;
+using SystemEnums::psStopped;
 using SystemEnums::TComError;
 using SystemEnums::TComParity;
 using SystemEnums::TComStopBits;
+using SystemEnums::tPlayState;
+using SystemEnums::TUseDevice;
+using SystemEnums::TUseDeviceItem;
+using SystemEnums::udJoystick1;
+using SystemEnums::udJoystick2;
 
 }  // namespace Veltor
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Veltor::SystemEnums::TUseDevice)
