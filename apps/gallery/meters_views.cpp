@@ -135,7 +135,12 @@ int main(int argc, char** argv) {
     views.erase(std::remove_if(views.begin(), views.end(), [&](const TView& v) { return !v.Title.contains(filter); }),
                 views.end());
   }
-  const int cell = 340, rowH = 400, perRow = 6;
+  int cell = 140, rowH = 0;
+  for (const TView& v : views) {
+    cell = std::max(cell, v.Size.width() + 20);
+    rowH = std::max(rowH, v.Size.height() + 40);
+  }
+  const int perRow = std::min(6, int(views.size()));
   const int rows = int(views.size() + perRow - 1) / perRow;
   QImage sheet(perRow * cell, rows * rowH, QImage::Format_RGB32);
   sheet.fill(Qt::lightGray);

@@ -64,6 +64,15 @@ void TCustomMeterPanel::SetValueEnd(double v) {
   RepaintDial();
 }
 
+void TCustomMeterPanel::SetNonLinear(bool v) {
+  const double start = ValueStart(), end = ValueEnd();
+  if (!FModel.SetNonLinear(v, Loading())) return;
+  // Switching to decades may move the scale ends like their setters do.
+  if (!Loading() && ValueStart() != start) StartChanged();
+  if (!Loading() && ValueEnd() != end) EndChanged();
+  RepaintDial();
+}
+
 void TCustomMeterPanel::SetDamping(int v) {
   if (!FModel.SetDamping(v)) return;
   if (FModel.Damping() > 0) {

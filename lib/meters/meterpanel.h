@@ -64,7 +64,7 @@ class TCustomMeterPanel : public TVeltorBase {
   bool LedBlink2() const { return FModel.Led(1).Blink; }
   void SetLedBlink2(bool v) { SetLedBlink(1, v); }
   bool NonLinear() const { return FModel.NonLinear(); }
-  void SetNonLinear(bool v) { ModelChanged(FModel.SetNonLinear(v, Loading())); }
+  void SetNonLinear(bool v);
 
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& v);

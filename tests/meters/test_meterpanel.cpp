@@ -73,6 +73,17 @@ TEST(MeterPanelV, RangeSettersResetZonesAndLimits) {
   EXPECT_EQ(m.LedZahl(), 2);  // only a LED bar takes it
 }
 
+TEST(MeterPanelV, DecadeScaleResetsZonesLikeTheRangeSetters) {
+  TMeterPanelV m;
+  m.SetNonLinear(true);
+  EXPECT_EQ(m.ValueStart(), 0.001);
+  EXPECT_EQ(m.ValueEnd(), 10);
+  EXPECT_DOUBLE_EQ(m.ValueMin(), 0.001 + 0.2 * (10 - 0.001));
+  EXPECT_DOUBLE_EQ(m.ValueMid(), 0.001 + 0.8 * (10 - 0.001));
+  EXPECT_EQ(m.LowerLimit(), m.ValueMin());
+  EXPECT_EQ(m.UpperLimit(), m.ValueMid());
+}
+
 TEST(MeterPanelH, RangeSettersMoveOneLimitEach) {
   TMeterPanelH m;
   m.SetValueEnd(5000);
