@@ -136,6 +136,28 @@ TEST(MeterPanelV, LedBarLightsTheSegmentsTheValuePassed) {
   EXPECT_EQ(SegmentColour(*m, 2), clYellow);
 }
 
+TEST(MeterPanelV, LedSegmentLightsWhenTheValueReachesItsLowerEdge) {
+  auto m = Painted<TMeterPanelV>();
+  const TMeterPanelVLayout& l = m->Layout();
+  const TRect& b = l.Bar;
+  const double step = double(b.Bottom - b.Top) / m->LedZahl();
+  // The value whose row is exactly the lower edge of segment k.
+  const auto valueAtEdge = [&](int k) {
+    const int row = b.Bottom - int(RoundHalfEven(step * (k - 1)));
+    return 50.0 * (l.ScaleBottom - row) / (l.ScaleBottom - l.ScaleTop);
+  };
+  m->SetValue(valueAtEdge(8));
+  EXPECT_EQ(SegmentColour(*m, 8), clLime);
+  EXPECT_EQ(SegmentColour(*m, 9), m->Dimmed(clLime));
+  // A peak standing on a segment's top edge lights that segment.
+  m->SetPeakMode(ppPeak);
+  m->SetValue(valueAtEdge(9));
+  m->SetValue(0);
+  EXPECT_EQ(SegmentColour(*m, 8), clLime);
+  EXPECT_EQ(SegmentColour(*m, 9), m->Dimmed(clLime));
+  EXPECT_EQ(SegmentColour(*m, 7), m->Dimmed(clLime));
+}
+
 TEST(MeterPanelV, BarGraphSplitsEachZoneAtTheValue) {
   auto m = Painted<TMeterPanelV>();
   m->SetMeterStyle(BarGraph);
