@@ -161,6 +161,7 @@ void TGaugeGp::WndProc(TMessage& Message) {
   TRahmen::WndProc(Message);
 }
 
+// The frame's press behaviour (and its OnClick), then the host's events.
 void TGaugeGp::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TRahmen::MouseDown(Button, Shift, X, Y);
   TControl::MouseDown(Button, Shift, X, Y);
@@ -169,7 +170,6 @@ void TGaugeGp::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
 void TGaugeGp::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TRahmen::MouseUp(Button, Shift, X, Y);
   TControl::MouseUp(Button, Shift, X, Y);
-  if (Button == mbLeft && ClientRect().Contains(X, Y) && ButtonStyle() == tsNone) emit OnClick(this);
 }
 
 void TGaugeGp::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+#include <QTest>
+
 #include <memory>
 
 using namespace Veltor;
@@ -180,4 +183,15 @@ TEST(Gauge, StoredFormNamesTheOrientation) {
   EXPECT_EQ(g->Orientation(), orVertical);
   EXPECT_TRUE(g->MeterMode());
   EXPECT_EQ(g->SegmWidth(), 8);  // below 1: ignored
+}
+
+TEST(Gauge, AClickFiresEachEventOnce) {
+  auto g = Painted();
+  QSignalSpy click(g.get(), &TGaugeGp::OnClick);
+  QSignalSpy down(g.get(), &TGaugeGp::OnMouseDown);
+  QSignalSpy up(g.get(), &TGaugeGp::OnMouseUp);
+  QTest::mouseClick(g.get(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(click.count(), 1);
+  EXPECT_EQ(down.count(), 1);
+  EXPECT_EQ(up.count(), 1);
 }
