@@ -75,6 +75,14 @@ std::vector<TView> Views() {
          m->SetMeterStyle(simpleMeter);
          m->SetValue(70);
        })},
+      {"V decade, sides off", QSize(100, 300), Make<TMeterPanelV>([](TMeterPanelV* m) {
+         m->SetBordLeft(false);
+         m->SetBordRight(false);
+         m->SetMeterStyle(simpleMeter);
+         m->SetNonLinear(true);
+         m->SetValue(2);
+         m->SetPeakMode(ppPeak);
+       })},
       {"H 0", h, Make<TMeterPanelH>([](TMeterPanelH* m) { m->SetValue(0); })},
       {"H 30 peak", h, Make<TMeterPanelH>([](TMeterPanelH* m) {
          m->SetPeakMode(ppPeak);
@@ -92,6 +100,11 @@ std::vector<TView> Views() {
          m->SetValueEnd(10);
          m->SetScalaPart(10);
          m->SetValue(2.5);
+       })},
+      {"H bottom off, no LEDs", h, Make<TMeterPanelH>([](TMeterPanelH* m) {
+         m->SetBordBottom(false);
+         m->SetLedEnable(false);
+         m->SetValue(12);
        })},
       {"gauge bar 45%", QSize(100, 18), Make<TGaugeGp>([](TGaugeGp* g) { g->SetPercent(45); })},
       {"gauge bar 100%", QSize(200, 24), Make<TGaugeGp>([](TGaugeGp* g) { g->SetPercent(100); })},

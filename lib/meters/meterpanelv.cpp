@@ -103,7 +103,9 @@ TMeterPanelVLayout MeterPanelVLayout(int width, int height, const TRect& inner, 
   l.Half = h0 * 4 / 10;
   l.PointerTip = l.ColRight + 8;
   l.PointerBase = l.PointerTip - h0;
-  l.PeakBase = f.Right - 2;
+  // At the face's right edge, but where it can be seen: a face running past
+  // a switched-off side is cut by the control's edge.
+  l.PeakBase = std::min(f.Right, inner.Right) - 2;
   return l;
 }
 

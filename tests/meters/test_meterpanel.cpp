@@ -158,6 +158,18 @@ TEST(MeterPanelV, LedSegmentLightsWhenTheValueReachesItsLowerEdge) {
   EXPECT_EQ(SegmentColour(*m, 7), m->Dimmed(clLime));
 }
 
+TEST(MeterPanelV, PeakPointerStaysVisibleWithTheRightSideOff) {
+  auto m = Painted<TMeterPanelV>();
+  m->SetMeterStyle(simpleMeter);
+  m->SetBordRight(false);
+  m->PaintNow();
+  m->SetPeakMode(ppPeak);
+  m->SetValue(30);
+  const TMeterPanelVLayout& l = m->Layout();
+  EXPECT_LT(l.PeakBase, m->Width());
+  EXPECT_EQ(PixelAt(m->SurfaceImage(), l.PeakBase - 1, m->PeakPos()), clYellow);
+}
+
 TEST(MeterPanelV, BarGraphSplitsEachZoneAtTheValue) {
   auto m = Painted<TMeterPanelV>();
   m->SetMeterStyle(BarGraph);
