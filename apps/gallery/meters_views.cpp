@@ -66,7 +66,7 @@ std::vector<TView> Views() {
          m->SetValue(17);
          m->SetLedOn2(true);
        })},
-      {"V 0..5000 rect", QSize(110, 300), Make<TMeterPanelV>([](TMeterPanelV* m) {
+      {"V 0..5000 BarGraph", QSize(110, 300), Make<TMeterPanelV>([](TMeterPanelV* m) {
          m->SetValueEnd(5000);
          m->SetMeterStyle(BarGraph);
          m->SetValue(1234.5);
