@@ -22,8 +22,8 @@ bool TMeterModel::SetValueStart(double v, bool loading) {
     FPeak = v;
     return true;
   }
-  if (v < -kLimit) {
-    v = -kLimit;
+  if (v < -FRangeLimit) {
+    v = -FRangeLimit;
   } else if (v >= FEnd) {
     v = FEnd - 1;
   }
@@ -43,8 +43,8 @@ bool TMeterModel::SetValueEnd(double v, bool loading) {
   }
   if (v <= FStart) {
     v = FStart + 1;
-  } else if (v > kLimit) {
-    v = kLimit;
+  } else if (v > FRangeLimit) {
+    v = FRangeLimit;
   }
   if (FNonLinear) v = DecadeStep(v);
   if (v == FEnd) return false;
@@ -174,19 +174,24 @@ bool TMeterModel::SetPeakMode(TPeakPtrMode v) {
   return true;
 }
 
-TMeterStep TMeterModel::Step() {
+TMeterStep TMeterModel::Crossings(double old, double now, double upper, double lower) {
+  // A step that lands exactly on a limit has not passed it yet; the next one
+  // does, so the crossing is reported once even then.
   TMeterStep result;
+  if (now > upper) {
+    result.UpperLim = old <= upper;
+  } else if (now < lower && old >= lower) {
+    result.LowerLim = true;
+  }
+  return result;
+}
+
+TMeterStep TMeterModel::Step() {
   const double old = FShown;
   const double now = FDamping == 0 ? FValue : (FDamping * FShown + FValue) / (FDamping + 1);
   FUnder = now < FStart;
   FOver = now > ScaleEnd();
-  // A step that lands exactly on a limit has not passed it yet; the next one
-  // does, so the crossing is reported once even then.
-  if (now > FMaxA) {
-    result.UpperLim = old <= FMaxA;
-  } else if (now < FMinE && old >= FMinE) {
-    result.LowerLim = true;
-  }
+  const TMeterStep result = Crossings(old, now, FMaxA, FMinE);
   FShown = now;
   if (FPeakMode != ppNone) {
     if (FShown > FPeak) FPeak = FShown;

@@ -137,6 +137,14 @@ class TMeterModel {
   bool MarksActive() const { return FOver || FUnder || FEndMarkPhase || FStartMarkPhase; }
   void ClearMarks() { FEndMarkPhase = FStartMarkPhase = false; }
 
+  // --- Bounds the scale ends are kept in (+-kLimit unless a meter widens
+  // them) and limit crossings at free thresholds (the bar meters).
+  double RangeLimit() const { return FRangeLimit; }
+  void SetRangeLimit(double v) { FRangeLimit = v; }
+  // Whether a step from `old` to `now` rose past `upper` or fell past
+  // `lower`; a step landing exactly on a threshold has not passed it yet.
+  static TMeterStep Crossings(double old, double now, double upper, double lower);
+
  private:
   void ResetZones();
   bool SetZoneStart(double& start, double end, double v, bool loading);
@@ -156,6 +164,7 @@ class TMeterModel {
   int FScalaPart = 10, FScalaPsub = -1;
   TMeterLed FLeds[2] = {{clRed}, {clLime}};
   bool FEndMarkPhase = false, FStartMarkPhase = false;
+  double FRangeLimit = kLimit;
 };
 
 }  // namespace Veltor

@@ -20,6 +20,11 @@ Q_ENUM_NS(TmShapeType)
 enum TPeakPtrMode { ppNone, ppPeak, ppDrag };
 Q_ENUM_NS(TPeakPtrMode)
 
+// How a vertical panel meter shows its value: a pointer, a continuous bar
+// or a column of LED segments.
+enum TMeterStyle { simpleMeter, BarGraph, LedBar };
+Q_ENUM_NS(TMeterStyle)
+
 }  // namespace MeterEnums
 
 using MeterEnums::sstCircle;
@@ -37,5 +42,10 @@ using MeterEnums::ppDrag;
 using MeterEnums::ppNone;
 using MeterEnums::ppPeak;
 using MeterEnums::TPeakPtrMode;
+
+using MeterEnums::BarGraph;
+using MeterEnums::LedBar;
+using MeterEnums::simpleMeter;
+using MeterEnums::TMeterStyle;
 
 }  // namespace Veltor
