@@ -15,7 +15,14 @@ namespace {
 const qint64 kSamples = 100000000;
 const qint64 kChunkBytes = 4 << 20;
 
-quint8 Pattern(qint64 i) { return quint8((i / 10) ^ (i >> 16)); }
+// Eight channels that change about every tenth sample, unevenly, to values
+// that do not compress much.
+qint64 ChangeTime(qint64 k) { return 10 * k + k % 3; }
+quint8 Pattern(qint64 i) {
+  quint32 x = quint32(i / 10);
+  x = ((x >> 16) ^ x) * 0x45d9f3bu;
+  return quint8((x >> 16) ^ x);
+}
 
 // Resident memory of this process in bytes.
 double ResidentBytes() {
@@ -66,7 +73,8 @@ QString SigrokFile() {
   return path;
 }
 
-// A dump whose 8 channels change every tenth sample.
+// A dump whose 8 channels change about every tenth sample, so its time step
+// is one sample.
 QString VcdFile() {
   const QString path = Dir().filePath(QStringLiteral("big.vcd"));
   if (QFile::exists(path)) return path;
@@ -77,8 +85,9 @@ QString VcdFile() {
     text += "$var wire 1 " + QByteArray(1, char('!' + c)) + " D" + QByteArray::number(c) + " $end\n";
   text += "$enddefinitions $end\n";
   quint8 previous = 0;
-  for (qint64 i = 0; i < kSamples; i += 10) {
-    const quint8 value = Pattern(i);
+  for (qint64 k = 0; ChangeTime(k) < kSamples; ++k) {
+    const qint64 i = ChangeTime(k);
+    const quint8 value = Pattern(10 * k);
     text += '#' + QByteArray::number(i);
     for (int c = 0; c < 8; ++c) {
       if (i == 0 || ((value ^ previous) >> c & 1))
