@@ -1,0 +1,115 @@
+// Draws the whole stroke font large, one glyph per cell with its code, and
+// a row of stroke texts turned, slanted, mirrored and bold, for a person to
+// read glyph by glyph:
+//
+//   veltor_strokefont_sheet [FILE.png]     (default: strokefont.png)
+#include "host/canvas.h"
+#include "text/stroke.h"
+#include "text/strokeset.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+
+using namespace Veltor;
+
+namespace {
+
+constexpr int kCell = 64;
+constexpr int kCols = 16;
+constexpr int kRows = 8;  // codes 0..127
+constexpr int kSamplesHeight = 170;
+
+void DrawGlyphs(TCanvas& c) {
+  TStrokeParams p;
+  p.SizeX = 40;
+  p.SizeY = 48;
+  TStrokeSet set;
+  c.Font.Name = QStringLiteral("Arial");
+  c.Font.Height = -9;
+  for (int code = 0; code < kCols * kRows; ++code) {
+    const int x0 = (code % kCols) * kCell;
+    const int y0 = (code / kCols) * kCell;
+    c.Pen.Width = 1;
+    c.Pen.Color = clSilver;
+    c.Brush.Style = bsClear;
+    c.Rectangle(x0, y0, x0 + kCell + 1, y0 + kCell + 1);
+    c.Font.Color = clGray;
+    c.TextOut(x0 + 2, y0 + 1, QString::number(code));
+    // Baseline and cap height of the grid.
+    c.Pen.Color = TColor(0xF0E0E0);
+    const TPoint origin(x0 + 10, y0 + kCell - 6);
+    c.MoveTo(x0 + 1, origin.Y - 2 * p.SizeY / 12);
+    c.LineTo(x0 + kCell, origin.Y - 2 * p.SizeY / 12);
+    c.MoveTo(x0 + 1, origin.Y - 10 * p.SizeY / 12);
+    c.LineTo(x0 + kCell, origin.Y - 10 * p.SizeY / 12);
+
+    set.Layout(QString(QChar(code)), p);
+    c.Pen.Color = clBlack;
+    c.Pen.Width = 2;
+    const auto& pts = set.Points[0];
+    for (int k = 0; k < kStrokePoints && pts[k].Pen >= 0; ++k) {
+      const TPoint s = TStrokeSet::ToScreen(pts[k], origin);
+      if (k > 0 && pts[k - 1].Pen == 1)
+        c.LineTo(s.X, s.Y);
+      else
+        c.MoveTo(s.X, s.Y);
+    }
+  }
+}
+
+// Stroke controls in their usual settings, drawn onto the sheet.
+void DrawSamples(TCanvas& c, int top) {
+  struct Sample {
+    const char* Text;
+    int Rotate;
+    bool Italic, Mirror;
+    int Bold;
+    TJustHor Hor;
+  };
+  const Sample samples[] = {{"Hello, World!", 0, false, false, 1, stLeft},
+                            {"Italic 123", 0, true, false, 2, stLeft},
+                            {"Mirror", 0, false, true, 1, stLeft},
+                            {"Up 90", 90, false, false, 1, stLeft},
+                            {"Turn -30", -30, false, false, 3, stLeft}};
+  int x = 0;
+  for (const Sample& s : samples) {
+    TStroke stroke;
+    stroke.resize(200, kSamplesHeight - 10);
+    stroke.SetsString(QString::fromLatin1(s.Text));
+    stroke.SetSizeX(14);
+    stroke.SetSizeY(20);
+    stroke.SetRotate(s.Rotate);
+    stroke.SetItalic(s.Italic);
+    stroke.SetMirror(s.Mirror);
+    stroke.SetBold(s.Bold);
+    stroke.SetJustifyHor(s.Hor);
+    stroke.SetPositionX(s.Mirror ? 190 : s.Rotate == 90 ? 60 : 10);
+    stroke.SetPositionY(s.Rotate == 90 ? 150 : s.Rotate < 0 ? 40 : 90);
+    stroke.SetStrokeColor(s.Bold > 1 ? clNavy : clBlack);
+    c.Draw(x, top, stroke.SurfaceImage());
+    x += 205;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("strokefont.png");
+
+  TBitmap sheet;
+  sheet.SetSize(qMax(kCols * kCell + 1, 5 * 205), kRows * kCell + 1 + kSamplesHeight, 1);
+  TCanvas& c = sheet.Canvas();
+  c.Brush.Color = clWhite;
+  c.FillRect(TRect(0, 0, sheet.Width(), sheet.Height()));
+  DrawGlyphs(c);
+  DrawSamples(c, kRows * kCell + 6);
+  if (!sheet.Image().save(file)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return 1;
+  }
+  return 0;
+}
