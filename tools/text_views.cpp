@@ -1,13 +1,21 @@
-// Draws the whole stroke font large, one glyph per cell with its code, and
-// a row of stroke texts turned, slanted, mirrored and bold, for a person to
-// read glyph by glyph:
+// Pictures of the text library for a person to look at:
+//  - FOLDER/strokefont.png: the whole stroke font large, one glyph per cell
+//    with its code, and stroke texts turned, slanted, mirrored and bold;
+//  - FOLDER/textviews.png: text views over a text file and a binary file in
+//    text mode and in the three hex groupings, with selection, bookmarks and
+//    caret shapes.
 //
-//   veltor_strokefont_sheet [FILE.png]     (default: strokefont.png)
+//   veltor_text_views [FOLDER]     (default: the current folder)
 #include "host/canvas.h"
 #include "text/stroke.h"
 #include "text/strokeset.h"
+#include "text/textnav.h"
+#include "text/textscroller.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
@@ -93,12 +101,52 @@ void DrawSamples(TCanvas& c, int top) {
   }
 }
 
+struct ViewSample {
+  bool Hex;
+  tsHexSize Size;
+  TtsCaretShape Shape;
+  std::vector<int> Commands;  // run after opening
+};
+
+void DrawViews(TBitmap& sheet, const QString& textFile, const QString& binFile) {
+  using namespace TextCmd;
+  const ViewSample samples[] = {
+      {false,
+       hsByte,
+       csVertLine,
+       {Down, Down, SetMark + 1, Down, SetMark + 2, SetMark + 3, WordRight, SelWordRight, SelDown}},
+      {false,
+       hsByte,
+       csBlock,
+       {Down, Down, Down, Right, Right, Right, Right, Right, Right, Right, Right, Right, Right}},
+      {true, hsByte, csBlock, {Down, SetMark + 0, Right, Right, Right}},
+      {true, hsWord, csHalfBlock, {Down, Down, SelRight, SelRight, SelRight, SelRight, SelRight}},
+      {true, hsLong, csHorzLine, {PageDown}},
+      {false, hsByte, csCustom, {TextEnd, SelWordLeft, SelUp}},
+  };
+  int i = 0;
+  TCanvas& c = sheet.Canvas();
+  for (const ViewSample& s : samples) {
+    TTextScroller view;
+    view.resize(i % 2 ? 480 : 420, 200);
+    view.SetHexMode(s.Hex);
+    view.SetHexSize(s.Size);
+    view.Caret()->SetShape(s.Shape);
+    view.SetFileName(s.Hex ? binFile : textFile);
+    view.SetIsOpen(true);
+    for (int cmd : s.Commands) view.ExecuteCommand(cmd);
+    c.Draw((i % 2) * 430, (i / 2) * 210, view.SurfaceImage());
+    ++i;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("strokefont.png");
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+  const QString file = QDir(folder).filePath(QStringLiteral("strokefont.png"));
 
   TBitmap sheet;
   sheet.SetSize(qMax(kCols * kCell + 1, 5 * 205), kRows * kCell + 1 + kSamplesHeight, 1);
@@ -109,6 +157,36 @@ int main(int argc, char** argv) {
   DrawSamples(c, kRows * kCell + 6);
   if (!sheet.Image().save(file)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return 1;
+  }
+
+  QTemporaryDir dir;
+  const QString textFile = dir.filePath(QStringLiteral("sample.txt"));
+  const QString binFile = dir.filePath(QStringLiteral("sample.bin"));
+  QFile text(textFile);
+  text.open(QIODevice::WriteOnly);
+  text.write(
+      "// Instrument panel set-up\r\n[Meter1]\r\nRange=0..250 V\tscale $A0\r\n"
+      "Damping=0.35\r\n\r\nchannel_name = \"Voltage L1\"\r\n"
+      "A rather long line that runs past the right edge of the view to show horizontal scrolling\r\n"
+      "Tabs:\tone\ttwo\tthree\r\nend.\r\n");
+  text.close();
+  QFile bin(binFile);
+  bin.open(QIODevice::WriteOnly);
+  QByteArray bytes;
+  for (int b = 0; b < 300; ++b) bytes.append(char((b * 37 + 11) & 255));
+  bytes.replace(16, 20, "Hello hex view, 123!");
+  bin.write(bytes);
+  bin.close();
+
+  TBitmap views;
+  views.SetSize(910, 630, 1);
+  views.Canvas().Brush.Color = TColor(0xC8D0D4);
+  views.Canvas().FillRect(TRect(0, 0, views.Width(), views.Height()));
+  DrawViews(views, textFile, binFile);
+  const QString viewFile = QDir(folder).filePath(QStringLiteral("textviews.png"));
+  if (!views.Image().save(viewFile)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(viewFile));
     return 1;
   }
   return 0;
