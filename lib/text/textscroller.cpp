@@ -266,6 +266,10 @@ void TTextScroller::SetFileName(const QString& v) {
 }
 
 void TTextScroller::Reopen(const std::function<void()>& change) {
+  if (ComponentState().testFlag(csLoading)) {  // Loaded() opens the file
+    change();
+    return;
+  }
   const bool wasOpen = IsOpen();
   SetIsOpen(false);
   change();

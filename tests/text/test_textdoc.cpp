@@ -61,8 +61,7 @@ TEST_F(TextDoc, CharacterColumnShowsPrintableBytesThroughDel) {
 }
 
 TEST_F(TextDoc, HeaderNamesTheFirstByteOfEachGroup) {
-  EXPECT_EQ(TTextDocument::HexHeader(hsByte),
-            "adress 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F ascii");
+  EXPECT_EQ(TTextDocument::HexHeader(hsByte), "adress 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F ascii");
   EXPECT_EQ(TTextDocument::HexHeader(hsWord), "adress 00   02   04   06   08   0A   0C   0E   ascii");
   EXPECT_EQ(TTextDocument::HexHeader(hsLong), "adress 00       04       08       0C       ascii");
 }

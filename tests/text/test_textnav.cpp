@@ -16,9 +16,9 @@ TEST(TextKeys, TableGivesTheCommandOfEachKeyAndShiftState) {
     int Plain, Shift, Ctrl, CtrlShift, CtrlPassive;
   };
   const Row rows[] = {
-      {VK_LEFT, 46, 20, 84, 29, 86},  {VK_BACK, 46, 20, 84, 29, 86}, {VK_RIGHT, 55, 23, 85, 30, 87},
-      {VK_UP, 83, 24, 57, 24, 57},    {VK_DOWN, 15, 17, 56, 17, 56}, {VK_PRIOR, 52, 22, 81, 28, 81},
-      {VK_NEXT, 48, 21, 2, 25, 2},    {VK_HOME, 42, 19, 31, 26, 31}, {VK_END, 16, 18, 45, 27, 45},
+      {VK_LEFT, 46, 20, 84, 29, 86}, {VK_BACK, 46, 20, 84, 29, 86}, {VK_RIGHT, 55, 23, 85, 30, 87},
+      {VK_UP, 83, 24, 57, 24, 57},   {VK_DOWN, 15, 17, 56, 17, 56}, {VK_PRIOR, 52, 22, 81, 28, 81},
+      {VK_NEXT, 48, 21, 2, 25, 2},   {VK_HOME, 42, 19, 31, 26, 31}, {VK_END, 16, 18, 45, 27, 45},
       {VK_TAB, 84, 84, 84, 84, 84},
   };
   const TShiftState none;
@@ -84,10 +84,10 @@ class TextNav : public ::testing::Test {
 
 }  // namespace
 
-#define EXPECT_POS(p, line, col)  \
-  do {                            \
-    EXPECT_EQ((p).Line, line);    \
-    EXPECT_EQ((p).Col, col);      \
+#define EXPECT_POS(p, line, col) \
+  do {                           \
+    EXPECT_EQ((p).Line, line);   \
+    EXPECT_EQ((p).Col, col);     \
   } while (false)
 
 TEST_F(TextNav, LeftAndRightWrapAtLineEnds) {
