@@ -1,3 +1,4 @@
+#include "foundation/tickregistry.h"
 #include "host/keys.h"
 #include "text/stroke.h"
 #include "text/text_classes.h"
@@ -51,23 +52,24 @@ class TextScroller : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(TextScroller, StartsAsANewViewShouldBe) {
-  EXPECT_EQ(View.Width(), 200);
-  EXPECT_EQ(View.Height(), 150);
-  EXPECT_TRUE(View.TabStop());
-  EXPECT_FALSE(View.ParentColor());
-  EXPECT_EQ(View.HexBufLen(), 255);
-  EXPECT_EQ(View.NonHexChar(), 133);
-  EXPECT_EQ(View.TabSize(), 8);
-  EXPECT_EQ(View.ColorBack2(), clAqua);
-  EXPECT_EQ(View.MarginCapt(), QStringLiteral("Top Margin\tCaption"));
-  EXPECT_EQ(View.ScrollBars(), ssBoth);
-  EXPECT_EQ(View.Font().Name, QStringLiteral("Courier New"));
-  EXPECT_EQ(View.FontSize(), 10);
-  EXPECT_EQ(View.Caret()->Shape(), csVertLine);
-  EXPECT_EQ(View.Caret()->CaretHeight(), 10);
-  EXPECT_EQ(View.Caret()->CaretWidth(), 2);
-  EXPECT_FALSE(View.IsOpen());
+TEST_F(TextScroller, CaretBlinksOnlyWithABlinkTime) {
+  Open(Write("t.txt", "text\n"));
+  View.Caret()->SetShape(csBlock);
+  const TTextScrollerLayout l = View.Layout();
+  auto caretPixel = [&] { return VeltorTest::PixelAt(View.SurfaceImage(), l.Text.Left + 1, l.Text.Top + 1); };
+  EXPECT_EQ(caretPixel(), clBlack);
+  for (int tick = 0; tick < 4; ++tick) TimerTick();
+  EXPECT_EQ(caretPixel(), clBlack);  // steady
+  View.Caret()->SetBlinkTime(110);   // two ticks per phase
+  TimerTick();
+  TimerTick();
+  EXPECT_EQ(caretPixel(), clWhite);
+  TimerTick();
+  TimerTick();
+  EXPECT_EQ(caretPixel(), clBlack);
+  View.Caret()->SetBlinkTime(0);
+  for (int tick = 0; tick < 2; ++tick) TimerTick();
+  EXPECT_EQ(caretPixel(), clBlack);
 }
 
 TEST_F(TextScroller, SettersKeepTheirRanges) {
