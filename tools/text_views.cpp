@@ -123,6 +123,8 @@ void DrawViews(TBitmap& sheet, const QString& textFile, const QString& binFile) 
       {true, hsWord, csHalfBlock, {Down, Down, SelRight, SelRight, SelRight, SelRight, SelRight}},
       {true, hsLong, csHorzLine, {PageDown}},
       {false, hsByte, csCustom, {TextEnd, SelWordLeft, SelUp}},
+      {false, hsByte, csBlock, {Down}},    // large font, no border, no caret
+      {true, hsWord, csVertLine, {Down}},  // narrow margins, grey caret
   };
   int i = 0;
   TCanvas& c = sheet.Canvas();
@@ -134,6 +136,19 @@ void DrawViews(TBitmap& sheet, const QString& textFile, const QString& binFile) 
     view.Caret()->SetShape(s.Shape);
     view.SetFileName(s.Hex ? binFile : textFile);
     view.SetIsOpen(true);
+    if (i == 6) {
+      view.SetBorderStyle(bsNone);
+      view.SetFontSize(14);
+      view.SetShowCaret(false);
+      view.SetMarginLeft(0);
+      view.SetMarginCapt(QStringLiteral("\tsample.txt, read only"));
+    }
+    if (i == 7) {
+      view.SetMarginLeft(8);
+      view.SetMarginTop(4);
+      view.Caret()->SetIsGray(true);
+      view.SetColorBack2(clYellow);
+    }
     for (int cmd : s.Commands) view.ExecuteCommand(cmd);
     c.Draw((i % 2) * 430, (i / 2) * 210, view.SurfaceImage());
     ++i;
@@ -180,7 +195,7 @@ int main(int argc, char** argv) {
   bin.close();
 
   TBitmap views;
-  views.SetSize(910, 630, 1);
+  views.SetSize(910, 840, 1);
   views.Canvas().Brush.Color = TColor(0xC8D0D4);
   views.Canvas().FillRect(TRect(0, 0, views.Width(), views.Height()));
   DrawViews(views, textFile, binFile);
