@@ -22,8 +22,8 @@ bool TMeterModel::SetValueStart(double v, bool loading) {
     FPeak = v;
     return true;
   }
-  if (v < -kLimit) {
-    v = -kLimit;
+  if (v < -FRangeLimit) {
+    v = -FRangeLimit;
   } else if (v >= FEnd) {
     v = FEnd - 1;
   }
@@ -43,8 +43,8 @@ bool TMeterModel::SetValueEnd(double v, bool loading) {
   }
   if (v <= FStart) {
     v = FStart + 1;
-  } else if (v > kLimit) {
-    v = kLimit;
+  } else if (v > FRangeLimit) {
+    v = FRangeLimit;
   }
   if (FNonLinear) v = DecadeStep(v);
   if (v == FEnd) return false;
@@ -127,7 +127,7 @@ void TMeterModel::FixDecadeRange() {
   if (!(FValue > 0)) FValue = 0.001;
   if (!(FStart > 0)) FStart = 0.001;
   if (!(FEnd > FStart)) FEnd = FStart * 100;
-  if (FEnd > kLimit) FEnd = kLimit;
+  if (FEnd > FRangeLimit) FEnd = FRangeLimit;
   SetValueStart(FStart);
   SetValueEnd(FEnd);
   FLogStart = Log10(FStart);
@@ -191,7 +191,7 @@ TMeterStep TMeterModel::Step() {
   if (FPeakMode != ppNone) {
     if (FShown > FPeak) FPeak = FShown;
     if (FPeakMode == ppDrag) FPeak = (FDampPeak * FPeak + FShown) / (FDampPeak + 1);
-    FPeak = std::min(std::max(FPeak, FStart), ScaleEnd());
+    if (FPeakClamped) FPeak = std::min(std::max(FPeak, FStart), ScaleEnd());
   }
   return result;
 }

@@ -137,6 +137,12 @@ class TMeterModel {
   bool MarksActive() const { return FOver || FUnder || FEndMarkPhase || FStartMarkPhase; }
   void ClearMarks() { FEndMarkPhase = FStartMarkPhase = false; }
 
+  // --- Dials beyond the usual range: the scale ends stay inside +-limit
+  // (kLimit unless set), and a peak pointer that is not clamped may stand
+  // beyond the scale ends.
+  void SetRangeLimit(double limit) { FRangeLimit = limit; }
+  void SetPeakClamped(bool v) { FPeakClamped = v; }
+
  private:
   void ResetZones();
   bool SetZoneStart(double& start, double end, double v, bool loading);
@@ -156,6 +162,8 @@ class TMeterModel {
   int FScalaPart = 10, FScalaPsub = -1;
   TMeterLed FLeds[2] = {{clRed}, {clLime}};
   bool FEndMarkPhase = false, FStartMarkPhase = false;
+  double FRangeLimit = kLimit;
+  bool FPeakClamped = true;
 };
 
 }  // namespace Veltor

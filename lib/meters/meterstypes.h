@@ -20,6 +20,10 @@ Q_ENUM_NS(TmShapeType)
 enum TPeakPtrMode { ppNone, ppPeak, ppDrag };
 Q_ENUM_NS(TPeakPtrMode)
 
+// Side of the control the scale of a 120 or 180 degree meter faces.
+enum TOrientType { orTop, orBottom, orLeft, orRight };
+Q_ENUM_NS(TOrientType)
+
 }  // namespace MeterEnums
 
 using MeterEnums::sstCircle;
@@ -37,5 +41,9 @@ using MeterEnums::ppDrag;
 using MeterEnums::ppNone;
 using MeterEnums::ppPeak;
 using MeterEnums::TPeakPtrMode;
+
+// TOrientType and its values stay inside MeterEnums: the buttons have an
+// enumeration of the same name in namespace Veltor, and both headers meet in
+// forms and the gallery. Meter code writes MeterEnums::orTop and so on.
 
 }  // namespace Veltor
