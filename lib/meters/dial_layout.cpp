@@ -18,6 +18,10 @@ using MeterEnums::orRight;
 using MeterEnums::orTop;
 using MeterEnums::TOrientType;
 
+// Pixels between a label and the tick ends, enough for the range-mark box
+// around it to clear them too.
+constexpr int kLabelGap = 4;
+
 int Round(double v) { return int(RoundHalfEven(v)); }
 
 TPolygon3 TurnAll(TPoint centre, const TPolygon3& poly, double degrees) {
@@ -165,7 +169,7 @@ void SideScale(TDialLayout& l, TOrientType o, int sweep, double a0) {
   l.ZoneStart = RotatePoint(l.C, l.P(0, l.ZoneOuter), l.StartTurn);
   l.TickInner = 760;
   l.TickOuter = 840;
-  l.LabelGap = 2;
+  l.LabelGap = kLabelGap;
   l.LedRadius = l.Length(50);
 }
 
@@ -215,7 +219,7 @@ TDialLayout Meter360Layout(int width, int height, const TRect& inner, TDialSides
   if (!l.Valid()) return l;
   l.StartTurn = -180;
   l.Sweep = 360;
-  l.LabelGap = 2;
+  l.LabelGap = kLabelGap;
   // Outer scale 1 on the ring, inner scale 2 inside it.
   l.TickInner = 700;
   l.TickOuter = 760;
@@ -298,7 +302,7 @@ TRect CaptionRect(const TDialLayout& l, int textWidth, int textHeight) {
   return {left, top, left + textWidth, top + textHeight};
 }
 
-TPoint LabelTopLeft(const TDialLayout& l, double fraction, int w, int h) {
+TPoint LabelCentre(const TDialLayout& l, double fraction, int w, int h) {
   const double angle = l.AngleAt(fraction);
   // The tick end the label stands beside, and which way "beyond" runs there
   // in pixels along the template axis before the turn.
@@ -313,8 +317,7 @@ TPoint LabelTopLeft(const TDialLayout& l, double fraction, int w, int h) {
     const double reach = std::fabs(std::sin(rad)) * w / 2 + std::fabs(std::cos(rad)) * h / 2;
     d = std::max(l.LabelsInside ? 0 : h, int(std::ceil(reach)) + l.LabelGap);
   }
-  const TPoint centre = RotatePoint(l.C, TPoint{end.X, end.Y + beyond * d}, angle);
-  return {centre.X - w / 2, centre.Y - h / 2};
+  return RotatePoint(l.C, TPoint{end.X, end.Y + beyond * d}, angle);
 }
 
 }  // namespace Veltor

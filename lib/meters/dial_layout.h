@@ -95,8 +95,8 @@ TDialLayout Meter180Layout(int width, int height, const TRect& inner, TDialSides
 // Where a caption of the given size stands.
 TRect CaptionRect(const TDialLayout& l, int textWidth, int textHeight);
 
-// Top-left corner of a label box w x h for the major tick at `fraction`,
-// kept clear of the ticks as the layout asks.
-TPoint LabelTopLeft(const TDialLayout& l, double fraction, int w, int h);
+// Centre of a label w x h for the major tick at `fraction`, kept clear of
+// the ticks as the layout asks.
+TPoint LabelCentre(const TDialLayout& l, double fraction, int w, int h);
 
 }  // namespace Veltor

@@ -94,19 +94,23 @@ TLabelBoxes PaintDialScale(TCanvas& c, const TDialLayout& l, const TMeterModel& 
     c.MoveTo(p1.X, p1.Y);
     c.LineTo(p2.X, p2.Y);
     if (!t.Major) continue;
-    const TPoint q = LabelTopLeft(l, t.Fraction, lw, fh);
+    // Labels are centred on their place; the box width lw only sets where
+    // a decade label starts. What must clear the ticks is the text itself.
+    const QString text = decade ? QString() : m.LinearLabel(t.Value);
+    const int tw = decade ? lw : c.TextWidth(text);
+    const TPoint centre = LabelCentre(l, t.Fraction, tw, fh);
+    const TPoint q{centre.X - lw / 2, centre.Y - fh / 2};
     TRect box;
     if (decade) {
       DrawPow10(q.X, q.Y, c, t.Value);
       box = TRect(q.X - 2, q.Y - 2, q.X - 2 + lw + 5, q.Y - 2 + fh + 3);
+      boxes.Texts.push_back(TRect(q.X, q.Y, q.X + lw, q.Y + fh));
     } else {
-      const QString text = m.LinearLabel(t.Value);
-      const int tw = c.TextWidth(text);
       const int off = (lw - tw) / 2;
       c.TextOut(q.X + off, q.Y, text);
+      boxes.Texts.push_back(TRect(q.X + off, q.Y, q.X + off + tw, q.Y + fh));
       box = TRect(q.X + off - 2, q.Y, q.X + off - 2 + tw + 5, q.Y + std::abs(c.Font.Height) + 3);
     }
-    boxes.All.push_back(box);
     if (major == 0) boxes.Start = box;
     if (last) boxes.End = box;
     ++major;
@@ -114,10 +118,11 @@ TLabelBoxes PaintDialScale(TCanvas& c, const TDialLayout& l, const TMeterModel& 
   return boxes;
 }
 
-void PaintCaption(TCanvas& c, const TDialLayout& l, const QString& text) {
+TRect PaintCaption(TCanvas& c, const TDialLayout& l, const QString& text) {
   c.Brush.Style = bsClear;
   const TRect r = CaptionRect(l, c.TextWidth(text), c.TextHeight(text));
   c.TextOut(r.Left, r.Top, text);
+  return r;
 }
 
 void PaintHub(TCanvas& c, const TDialLayout& l, TColor outline, TColor fill) {

@@ -36,19 +36,20 @@ int ScaleLabelWidth(TCanvas& c, const TMeterModel& m, const TFont& font);
 // one and a half tick lengths.
 int ScaleFontHeight(const TDialLayout& l);
 
-// The boxes around the first and last label (where range marks blink) and
-// around every label.
+// The boxes around the first and last label (where range marks blink), and
+// where the text of every label went.
 struct TLabelBoxes {
   TRect Start, End;
-  std::vector<TRect> All;
+  std::vector<TRect> Texts;
 };
 
 // Ticks in `ticks`, labels in the canvas font. On a full circle the end of
 // the scale falls on its start and only the start is drawn there.
 TLabelBoxes PaintDialScale(TCanvas& c, const TDialLayout& l, const TMeterModel& m, TColor ticks, int labelWidth);
 
-// The unit caption beside the read-out box, in the canvas font.
-void PaintCaption(TCanvas& c, const TDialLayout& l, const QString& text);
+// The unit caption beside the read-out box, in the canvas font; returns
+// where it went.
+TRect PaintCaption(TCanvas& c, const TDialLayout& l, const QString& text);
 
 // Hub disc (nothing without one).
 void PaintHub(TCanvas& c, const TDialLayout& l, TColor outline, TColor fill);

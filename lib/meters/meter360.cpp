@@ -17,7 +17,7 @@ constexpr int kCaptionBoxBottom = -190;
 constexpr int kCaption1Top = 300;
 constexpr int kCaption2Top = -190;
 // The smallest caption font a crowded dial shrinks to.
-constexpr int kMinCaptionHeight = 6;
+constexpr int kMinCaptionHeight = 2;
 
 bool Overlaps(const TRect& a, const std::vector<TRect>& boxes) {
   return std::any_of(boxes.begin(), boxes.end(), [&a](const TRect& b) {
@@ -98,7 +98,7 @@ void TMeter360::Paint() {
     inner.TickOuter = kInnerTickOut;
     inner.LabelsInside = true;
     c.Font.Color = FColFont2;
-    FInnerLabels = PaintDialScale(c, inner, FScale2, FColScala2, ScaleLabelWidth(c, FScale2, Font())).All;
+    FInnerLabels = PaintDialScale(c, inner, FScale2, FColScala2, ScaleLabelWidth(c, FScale2, Font())).Texts;
 
     PaintCaptions(c);
     PaintHub(c, l, FColShape, FColCircle);

@@ -50,6 +50,7 @@ void TRoundMeter::Paint() {
   FLayout = MakeLayout();
   FInnerRect = FLayout.R;
   FLabels = TLabelBoxes();
+  FCaptionRect = TRect();
   for (TCellCache& cell : FCells) cell = TCellCache();
   if (FLayout.Valid()) {
     const TDialLayout& l = FLayout;
@@ -83,7 +84,7 @@ void TRoundMeter::PaintReadoutBox(TCanvas& c) {
     FReadout.Layout(cells, kReadoutCells, FColDBack);
   }
   if (FontAutom()) c.Font.Height = std::abs(dh * 2 / 3);
-  PaintCaption(c, FLayout, FCaption);
+  FCaptionRect = PaintCaption(c, FLayout, FCaption);
 }
 
 // ---------------------------------------------------------------- needle

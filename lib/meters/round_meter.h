@@ -137,6 +137,9 @@ class TRoundMeter : public TDialMeter {
   TRect StartLabelBox() const { return FLabels.Start; }
   TRect EndLabelBox() const { return FLabels.End; }
   QString ReadoutText() const { return FReadoutText; }
+  // Where the dial's labels and caption were drawn.
+  const std::vector<TRect>& LabelBoxes() const { return FLabels.Texts; }
+  TRect CaptionBox() const { return FCaptionRect; }
 
  signals:
   void OnUpperLim(QObject* Sender);
@@ -184,6 +187,7 @@ class TRoundMeter : public TDialMeter {
   bool FLedEnable = true;
   bool FDispEnable = true;
   TLabelBoxes FLabels;
+  TRect FCaptionRect;
 };
 
 }  // namespace Veltor
