@@ -8,7 +8,9 @@
 #include "buttons/buttontypes.h"
 #include "meters/meterstypes.h"
 
+#include "buttons/led.h"
 #include "formtest.h"
+#include "foundation/tickregistry.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <set>
 
 using namespace Veltor;
 using VeltorTest::PixelAt;
@@ -42,15 +45,17 @@ struct TDirections {
   double Start, Mid, End;
 };
 
+// Square, wide and tall controls take the different ways the frames fit.
 template <typename TMeter>
 void ExpectNeedleDirections(const TDirections (&expected)[4], int units) {
-  for (int i = 0; i < 4; ++i) {
+  const TPoint sizes[] = {{400, 400}, {600, 200}, {200, 600}};
+  for (int i = 0; i < 12; ++i) {
     SCOPED_TRACE(i);
     TMeter m;
-    m.resize(400, 400);
-    m.SetOrientation(kOrients[i]);
+    m.resize(sizes[i / 4].X, sizes[i / 4].Y);
+    m.SetOrientation(kOrients[i % 4]);
     m.PaintNow();
-    const TDirections& d = expected[i];
+    const TDirections& d = expected[i % 4];
     EXPECT_EQ(PixelToward(m, d.Start, units), clRed);
     EXPECT_NE(PixelToward(m, d.End, units), clRed);
     m.SetValue(50);
@@ -263,4 +268,32 @@ TEST(Meter360, IncrementalPictureEqualsAFullRepaint) {
   m.Invalidate();
   m.PaintNow();
   EXPECT_EQ(VeltorTest::ImageDifference(incremental, m.SurfaceImage()), QString());
+}
+
+TEST(Meter360, LedPairsFollowTheirEnableFlagsAndBlink) {
+  qputenv("VELTOR_NO_SYSTEM_TICK", "1");
+  TMeter360 m;
+  m.PaintNow();
+  const TDialLayout& l = m.Layout();
+  ASSERT_EQ(l.Leds.size(), 4u);
+  const auto lamp = [&](int i) { return PixelAt(m.SurfaceImage(), l.Leds[i].X, l.Leds[i].Y); };
+  // LEDs 3 and 4 sit in the upper corners.
+  EXPECT_LT(l.Leds[2].Y, l.C.Y);
+  EXPECT_LT(l.Leds[2].X, l.Leds[3].X);
+  m.SetLedOn3(true);
+  EXPECT_EQ(lamp(2), clYellow);
+  EXPECT_EQ(lamp(3), LedDarkColor(clAqua));
+
+  // LED 4 blinks with the blink clock.
+  m.SetLedBlink4(true);
+  std::set<TColor> seen;
+  for (int i = 0; i < 16; ++i) {
+    TimerTick();
+    seen.insert(lamp(3));
+  }
+  EXPECT_EQ(seen, (std::set<TColor>{clAqua, LedDarkColor(clAqua)}));
+
+  m.SetLedEnable2(false);
+  EXPECT_EQ(lamp(2), clNavy);
+  EXPECT_EQ(lamp(0), LedDarkColor(clRed));
 }
