@@ -3,7 +3,9 @@
 // person to look at.
 //
 //   veltor_metersheet FILE.png
+//   veltor_metersheet --dials DIR   (120, 180 and 360 degree meters)
 
+#include "dials.h"
 #include "foundation/tickregistry.h"
 #include "meters/meter270.h"
 
@@ -27,13 +29,15 @@ struct TCase {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: veltor_metersheet FILE.png\n");
+  const bool dials = argc == 3 && QByteArray(argv[1]) == "--dials";
+  if (argc != 2 && !dials) {
+    std::fprintf(stderr, "usage: veltor_metersheet FILE.png | --dials DIR\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("VELTOR_NO_SYSTEM_TICK", "1");
   QApplication app(argc, argv);
+  if (dials) return SaveDialViews(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 
   const std::vector<TCase> cases = {
       {"sstRectangle, value 35", 200, 200,

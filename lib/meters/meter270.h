@@ -4,91 +4,17 @@
 // coloured zones, ticks and labels, a four-digit read-out with a unit caption,
 // a hub, a triangular needle, an optional peak pointer, two LEDs and the
 // maker's mark.
-//
-// The dial is drawn only by Paint into DrawBitmap; needle, peak pointer and
-// LEDs are composed on a copy in BackBitmap, which goes to the screen.
-// Motion between value changes comes from the tick registry through the
-// needle-step message.
 
-#include "foundation/digit.h"
-#include "foundation/tickregistry.h"
-#include "foundation/veltorbase.h"
-#include "meters/meter_model.h"
-
-#include <QHash>
-#include <QImage>
-
-#include <array>
+#include "meters/round_meter.h"
 
 namespace Veltor {
 
-// Where everything of a 270 degree dial sits, in pixels of the control.
-// A pure function of size, inner rectangle and side flags (see Meter270Layout).
-using TPolygon3 = std::array<TPoint, 3>;
+using TMeter270Layout = TDialLayout;
 
-struct TMeter270Layout {
-  TRect R;                                     // inner rectangle shrunk by M
-  int M = 0;                                   // margin; also half the needle's base width
-  int Q = 0;                                   // a quarter of R's shorter side
-  int XMin = 0, XMax = 0, YMin = 0, YMax = 0;  // dial units at R's edges
-  TPoint C;                                    // dial centre
-  int HubRadius = 0;
-  std::array<TPoint, 3> Needle;  // at the scale start, tip first
-  std::array<TPoint, 3> Peak;    // at the scale start, tip first
-  int LedRadius = 0;             // socket radius; the lamp is one pixel less
-  std::array<TPoint, 2> Leds;
-  TRect Readout;
-
-  // A point of the dial frame (origin at the centre, y up, 1000 units half
-  // the shorter side) in pixels.
-  TPoint P(int x, int y) const;
-  bool Valid() const { return R.Width() > 0 && R.Height() > 0; }
-};
-
-TMeter270Layout Meter270Layout(int width, int height, const TRect& inner);
-
-class TMeter270 : public TVeltorBase {
+class TMeter270 : public TRoundMeter {
   Q_OBJECT
-  Q_PROPERTY(bool FontAutom READ FontAutom WRITE SetFontAutom)
   Q_PROPERTY(Veltor::MeterEnums::TShapeTypeT Shape READ Shape WRITE SetShape)
-  Q_PROPERTY(Veltor::TColor ColMin READ ColMin WRITE SetColMin)
-  Q_PROPERTY(Veltor::TColor ColMid READ ColMid WRITE SetColMid)
-  Q_PROPERTY(Veltor::TColor ColMax READ ColMax WRITE SetColMax)
-  Q_PROPERTY(Veltor::TColor ColPointer READ ColPointer WRITE SetColPointer)
-  Q_PROPERTY(Veltor::TColor ColPeakPtr READ ColPeakPtr WRITE SetColPeakPtr)
-  Q_PROPERTY(Veltor::TColor ColDBack READ ColDBack WRITE SetColDBack)
-  Q_PROPERTY(Veltor::TColor ColDRand READ ColDRand WRITE SetColDRand)
-  Q_PROPERTY(Veltor::TColor ColDisplay READ ColDisplay WRITE SetColDisplay)
-  Q_PROPERTY(Veltor::TColor ColBack READ ColBack WRITE SetColBack)
-  Q_PROPERTY(Veltor::TColor ColScala READ ColScala WRITE SetColScala)
-  Q_PROPERTY(Veltor::TColor ColShape READ ColShape WRITE SetColShape)
   Q_PROPERTY(Veltor::TColor ColCircle READ ColCircle WRITE SetColCircle)
-  Q_PROPERTY(double Value READ Value WRITE SetValue)
-  Q_PROPERTY(double ValueStart READ ValueStart WRITE SetValueStart)
-  Q_PROPERTY(double ValueEnd READ ValueEnd WRITE SetValueEnd)
-  Q_PROPERTY(double ValueMinA READ ValueMinA WRITE SetValueMinA)
-  Q_PROPERTY(double ValueMinE READ ValueMinE WRITE SetValueMinE)
-  Q_PROPERTY(double ValueMidA READ ValueMidA WRITE SetValueMidA)
-  Q_PROPERTY(double ValueMidE READ ValueMidE WRITE SetValueMidE)
-  Q_PROPERTY(double ValueMaxA READ ValueMaxA WRITE SetValueMaxA)
-  Q_PROPERTY(double ValueMaxE READ ValueMaxE WRITE SetValueMaxE)
-  Q_PROPERTY(int ScalaPart READ ScalaPart WRITE SetScalaPart)
-  Q_PROPERTY(int ScalaPsub READ ScalaPsub WRITE SetScalaPsub)
-  Q_PROPERTY(bool NonLinear READ NonLinear WRITE SetNonLinear)
-  Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-  Q_PROPERTY(Veltor::TColor ColLed1 READ ColLed1 WRITE SetColLed1)
-  Q_PROPERTY(Veltor::TColor ColLed2 READ ColLed2 WRITE SetColLed2)
-  Q_PROPERTY(bool LedEnable READ LedEnable WRITE SetLedEnable)
-  Q_PROPERTY(bool LedOn1 READ LedOn1 WRITE SetLedOn1)
-  Q_PROPERTY(bool LedOn2 READ LedOn2 WRITE SetLedOn2)
-  Q_PROPERTY(bool LedBlink1 READ LedBlink1 WRITE SetLedBlink1)
-  Q_PROPERTY(bool LedBlink2 READ LedBlink2 WRITE SetLedBlink2)
-  Q_PROPERTY(bool DispEnable READ DispEnable WRITE SetDispEnable)
-  Q_PROPERTY(bool DispItalic READ DispItalic WRITE SetDispItalic)
-  Q_PROPERTY(bool DispFixPnt READ DispFixPnt WRITE SetDispFixPnt)
-  Q_PROPERTY(int Damping READ Damping WRITE SetDamping)
-  Q_PROPERTY(int DampPeak READ DampPeak WRITE SetDampPeak)
-  Q_PROPERTY(Veltor::MeterEnums::TPeakPtrMode PeakMode READ PeakMode WRITE SetPeakMode)
 
  public:
   static constexpr int kSweep = 270;
@@ -97,170 +23,12 @@ class TMeter270 : public TVeltorBase {
 
   TShapeTypeT Shape() const { return FShape; }
   void SetShape(TShapeTypeT v) { Rebuild(FShape, v); }
-  TColor ColMin() const { return FColMin; }
-  void SetColMin(TColor v) { Rebuild(FColMin, v); }
-  TColor ColMid() const { return FColMid; }
-  void SetColMid(TColor v) { Rebuild(FColMid, v); }
-  TColor ColMax() const { return FColMax; }
-  void SetColMax(TColor v) { Rebuild(FColMax, v); }
-  TColor ColPointer() const { return FColPointer; }
-  void SetColPointer(TColor v) { SetPointerColour(FColPointer, v); }
-  TColor ColPeakPtr() const { return FColPeakPtr; }
-  void SetColPeakPtr(TColor v) { SetPointerColour(FColPeakPtr, v); }
-  TColor ColDBack() const { return FColDBack; }
-  void SetColDBack(TColor v) { Rebuild(FColDBack, v); }
-  TColor ColDRand() const { return FColDRand; }
-  void SetColDRand(TColor v) { Rebuild(FColDRand, v); }
-  TColor ColDisplay() const { return FColDisplay; }
-  void SetColDisplay(TColor v) { Rebuild(FColDisplay, v); }
-  TColor ColScala() const { return FColScala; }
-  void SetColScala(TColor v) { Rebuild(FColScala, v); }
-  TColor ColShape() const { return FColShape; }
-  void SetColShape(TColor v) { Rebuild(FColShape, v); }
-  TColor ColCircle() const { return FColCircle; }
-  void SetColCircle(TColor v) { Rebuild(FColCircle, v); }
-
-  double Value() const { return FModel.Value(); }
-  void SetValue(double v);
-  double ValueStart() const { return FModel.ValueStart(); }
-  void SetValueStart(double v) { ModelChanged(FModel.SetValueStart(v, Loading())); }
-  double ValueEnd() const { return FModel.ValueEnd(); }
-  void SetValueEnd(double v) { ModelChanged(FModel.SetValueEnd(v, Loading())); }
-  double ValueMinA() const { return FModel.ValueMinA(); }
-  void SetValueMinA(double v) { ModelChanged(FModel.SetValueMinA(v, Loading())); }
-  double ValueMinE() const { return FModel.ValueMinE(); }
-  void SetValueMinE(double v) { ModelChanged(FModel.SetValueMinE(v, Loading())); }
-  double ValueMidA() const { return FModel.ValueMidA(); }
-  void SetValueMidA(double v) { ModelChanged(FModel.SetValueMidA(v, Loading())); }
-  double ValueMidE() const { return FModel.ValueMidE(); }
-  void SetValueMidE(double v) { ModelChanged(FModel.SetValueMidE(v, Loading())); }
-  double ValueMaxA() const { return FModel.ValueMaxA(); }
-  void SetValueMaxA(double v) { ModelChanged(FModel.SetValueMaxA(v, Loading())); }
-  double ValueMaxE() const { return FModel.ValueMaxE(); }
-  void SetValueMaxE(double v) { ModelChanged(FModel.SetValueMaxE(v, Loading())); }
-  int ScalaPart() const { return FModel.ScalaPart(); }
-  void SetScalaPart(int v) { ModelChanged(FModel.SetScalaPart(v)); }
-  int ScalaPsub() const { return FModel.ScalaPsub(); }
-  void SetScalaPsub(int v) { ModelChanged(FModel.SetScalaPsub(v)); }
-  bool NonLinear() const { return FModel.NonLinear(); }
-  void SetNonLinear(bool v) { ModelChanged(FModel.SetNonLinear(v, Loading())); }
-  QString Caption() const { return FCaption; }
-  void SetCaption(const QString& v) { Rebuild(FCaption, v); }
-
-  TColor ColLed1() const { return FModel.Led(0).Color; }
-  void SetColLed1(TColor v) { SetLedColor(0, v); }
-  TColor ColLed2() const { return FModel.Led(1).Color; }
-  void SetColLed2(TColor v) { SetLedColor(1, v); }
-  bool LedEnable() const { return FLedEnable; }
-  void SetLedEnable(bool v) { Rebuild(FLedEnable, v); }
-  bool LedOn1() const { return FModel.Led(0).On; }
-  void SetLedOn1(bool v) { SetLedOn(0, v); }
-  bool LedOn2() const { return FModel.Led(1).On; }
-  void SetLedOn2(bool v) { SetLedOn(1, v); }
-  bool LedBlink1() const { return FModel.Led(0).Blink; }
-  void SetLedBlink1(bool v) { SetLedBlink(0, v); }
-  bool LedBlink2() const { return FModel.Led(1).Blink; }
-  void SetLedBlink2(bool v) { SetLedBlink(1, v); }
-
-  bool DispEnable() const { return FDispEnable; }
-  void SetDispEnable(bool v) { Rebuild(FDispEnable, v); }
-  bool DispItalic() const { return FReadout.DigItalic; }
-  void SetDispItalic(bool v);
-  bool DispFixPnt() const { return FModel.DispFixPnt(); }
-  void SetDispFixPnt(bool v);
-  int Damping() const { return FModel.Damping(); }
-  void SetDamping(int v);
-  int DampPeak() const { return FModel.DampPeak(); }
-  void SetDampPeak(int v);
-  TPeakPtrMode PeakMode() const { return FModel.PeakMode(); }
-  void SetPeakMode(TPeakPtrMode v);
-
-  // Drops the peak pointer to the scale start.
-  void ResetPeak();
-  // Asks for a full repaint through the paint cycle.
-  Q_INVOKABLE void StyleChanged(QObject* Sender);
-
-  const TMeterModel& Model() const { return FModel; }
-  // Valid after the first paint.
-  const TMeter270Layout& Layout() const { return FLayout; }
-  TRect StartLabelBox() const { return FStartLabelBox; }
-  TRect EndLabelBox() const { return FEndLabelBox; }
-  QString ReadoutText() const { return FReadoutText; }
-
- signals:
-  void OnDblClick(QObject* Sender);
-  void OnUpperLim(QObject* Sender);
-  void OnLowerLim(QObject* Sender);
 
  protected:
-  void Paint() override;
-  void WndProc(TMessage& Message) override;
-  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  TDialLayout MakeLayout() const override;
 
  private:
-  bool Loading() const { return ComponentState().testFlag(csLoading); }
-  // A dial property: store and, once painted, rebuild the dial at once.
-  template <typename T, typename V>
-  void Rebuild(T& field, const V& v) {
-    if (field == v) return;
-    field = v;
-    RepaintDial();
-  }
-  // A needle property: store and recompose.
-  void SetPointerColour(TColor& field, TColor v);
-  void ModelChanged(bool changed) {
-    if (changed) RepaintDial();
-  }
-  void RepaintDial();
-
-  void PaintFace(TCanvas& c);
-  void PaintZones(TCanvas& c);
-  void PaintScale(TCanvas& c);
-  void PaintReadout(TCanvas& c);
-
-  // One motion step and, when something moved or `force`, the picture.
-  void UpdateNeedle(bool force);
-  // Puts needle, peak pointer and LEDs on a copy of the dial and the result
-  // on the screen: all of it, or only where the pointers were and are.
-  void Recompose(bool full, const TRect& readout);
-  // Draws the cells of text that changed (all of them with `all`) onto the
-  // dial; returns the rectangle they cover.
-  TRect DrawReadout(const QString& text, bool all);
-  TRect LedBounds(int i) const;
-  void DrawLamp(TCanvas& canvas, int i);
-  void DrawMarks(bool toggle);
-  void DrawLed(int i);
-  void SetLedColor(int i, TColor v);
-  void SetLedOn(int i, bool v);
-  void SetLedBlink(int i, bool v);
-  void BlinkTick();
-
-  TMeterModel FModel;
-  TMeter270Layout FLayout;
-  static constexpr int kReadoutCells = 4;
-  // What a read-out cell shows and its pictures of the characters it has
-  // shown since the dial was drawn.
-  struct TCellCache {
-    QString Shown;
-    QHash<QString, QImage> Pictures;
-  };
-  TDigDisplay FReadout;
-  std::array<TCellCache, kReadoutCells> FCells;
-  QString FReadoutText;  // as drawn
   TShapeTypeT FShape = sstRoundrect;
-  TColor FColMin = clYellow, FColMid = clLime, FColMax = clRed;
-  TColor FColPointer = clRed, FColPeakPtr = clYellow;
-  TColor FColDBack = clBlack, FColDRand = clWhite, FColDisplay = clAqua;
-  TColor FColScala = clWhite, FColShape = clWhite, FColCircle = clGray;
-  QString FCaption = QStringLiteral("U/min x100");
-  bool FLedEnable = true;
-  bool FDispEnable = true;
-  TRect FStartLabelBox, FEndLabelBox;
-  TPoint FNeedleTip, FPeakTip;  // as drawn last
-  TPolygon3 FNeedlePoly, FPeakPoly;
-  bool FPeakShown = false;
-  TTickSubscription FTicker;
-  TTickSubscription FBlinker;
 };
 
 }  // namespace Veltor

@@ -127,7 +127,7 @@ void TMeterModel::FixDecadeRange() {
   if (!(FValue > 0)) FValue = 0.001;
   if (!(FStart > 0)) FStart = 0.001;
   if (!(FEnd > FStart)) FEnd = FStart * 100;
-  if (FEnd > kLimit) FEnd = kLimit;
+  if (FEnd > FRangeLimit) FEnd = FRangeLimit;
   SetValueStart(FStart);
   SetValueEnd(FEnd);
   FLogStart = Log10(FStart);
@@ -196,7 +196,7 @@ TMeterStep TMeterModel::Step() {
   if (FPeakMode != ppNone) {
     if (FShown > FPeak) FPeak = FShown;
     if (FPeakMode == ppDrag) FPeak = (FDampPeak * FPeak + FShown) / (FDampPeak + 1);
-    FPeak = std::min(std::max(FPeak, FStart), ScaleEnd());
+    if (FPeakClamped) FPeak = std::min(std::max(FPeak, FStart), ScaleEnd());
   }
   return result;
 }

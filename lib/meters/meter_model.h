@@ -144,6 +144,8 @@ class TMeterModel {
   // Whether a step from `old` to `now` rose past `upper` or fell past
   // `lower`; a step landing exactly on a threshold has not passed it yet.
   static TMeterStep Crossings(double old, double now, double upper, double lower);
+  // A dial's peak pointer that is not clamped may stand beyond the scale ends.
+  void SetPeakClamped(bool v) { FPeakClamped = v; }
 
  private:
   void ResetZones();
@@ -165,6 +167,7 @@ class TMeterModel {
   TMeterLed FLeds[2] = {{clRed}, {clLime}};
   bool FEndMarkPhase = false, FStartMarkPhase = false;
   double FRangeLimit = kLimit;
+  bool FPeakClamped = true;
 };
 
 }  // namespace Veltor

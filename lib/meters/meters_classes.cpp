@@ -4,7 +4,10 @@
 #include "host/formloader.h"
 #include "meters/gauge.h"
 #include "meters/magiceye.h"
+#include "meters/meter120.h"
+#include "meters/meter180.h"
 #include "meters/meter270.h"
+#include "meters/meter360.h"
 #include "meters/meterpanelh.h"
 #include "meters/meterpanelv.h"
 
@@ -12,7 +15,10 @@ namespace Veltor {
 
 void RegisterMeterClasses() {
   RegisterButtonClasses();
+  TFormLoader::RegisterClass<TMeter120>();
+  TFormLoader::RegisterClass<TMeter180>();
   TFormLoader::RegisterClass<TMeter270>();
+  TFormLoader::RegisterClass<TMeter360>();
   TFormLoader::RegisterClass<TMeterPanelH>();
   TFormLoader::RegisterClass<TMeterPanelV>();
   TFormLoader::RegisterClass<TGaugeGp>();

@@ -20,6 +20,10 @@ Q_ENUM_NS(TmShapeType)
 enum TPeakPtrMode { ppNone, ppPeak, ppDrag };
 Q_ENUM_NS(TPeakPtrMode)
 
+// Side of the control the scale of a 120 or 180 degree meter faces.
+enum TOrientType { orTop, orBottom, orLeft, orRight };
+Q_ENUM_NS(TOrientType)
+
 // How a vertical panel meter shows its value: a pointer, a continuous bar
 // or a column of LED segments.
 enum TMeterStyle { simpleMeter, BarGraph, LedBar };
@@ -47,5 +51,9 @@ using MeterEnums::BarGraph;
 using MeterEnums::LedBar;
 using MeterEnums::simpleMeter;
 using MeterEnums::TMeterStyle;
+
+// TOrientType and its values stay inside MeterEnums: the buttons have an
+// enumeration of the same name in namespace Veltor, and both headers meet in
+// forms and the gallery. Meter code writes MeterEnums::orTop and so on.
 
 }  // namespace Veltor

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// Writes the sheets of the 120, 180 and 360 degree meters into `dir`.
+bool SaveDialViews(const QString& dir);
