@@ -46,6 +46,16 @@ void TSlider::SetCaptOffset(int v) {
   Assign(FCaptOffset, std::clamp(v, -(cross / 2), std::max(-(cross / 2), Width() - 5)));
 }
 
+void TSlider::SetSelector(bool v) {
+  if (Assign(FSelector, v)) SnapToDetent();
+}
+
+void TSlider::SnapToDetent() {
+  if (!FSelector || ComponentState().testFlag(csLoading)) return;
+  FPosition = std::clamp(SliderDetent(FModel, FScalaPart, FModel.Value()), 0, FScalaPart);
+  FModel.SetValue(SliderDetentValue(FModel, FScalaPart, FPosition));
+}
+
 void TSlider::SetValueMax(double v) {
   if (ComponentState().testFlag(csLoading)) {
     FModel.LoadEnd(v);
@@ -97,6 +107,7 @@ void TSlider::SetButtonSize(int v) { Assign(FButtonSize, std::clamp(v, kMinButto
 void TSlider::SetScalaPart(int v) {
   Assign(FScalaPart, std::clamp(v, 1, kMaxScalaPart));
   FPosition = std::min(FPosition, FScalaPart);
+  SnapToDetent();
 }
 
 void TSlider::SetButtonColor(TColor v) {
@@ -116,6 +127,7 @@ void TSlider::Loaded() {
   TVeltorBase::Loaded();
   FPosition = std::clamp(FPosition, 0, FScalaPart);
   if (FModel.Normalise()) Invalidate();
+  SnapToDetent();
 }
 
 // The orientation follows the shape, and the side across the travel is kept
@@ -159,6 +171,7 @@ void TSlider::Paint() {
   if (FCaptEna) PaintCaption(c, l);
   Canvas().CopyRect(ClientRect(), DrawBitmap().Image(), ClientRect());
   PaintButtonImage(l);
+  FButton.Forget();
   FButton.MoveTo(Canvas(), l.ButtonAt(SliderButtonCentre(FModel, l)));
 }
 

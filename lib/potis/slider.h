@@ -57,9 +57,10 @@ class TSlider : public TVeltorBase {
   void SetCaptOffset(int v);
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment v) { Assign(FAlignment, v); }
-  // Snap to the ScalaPart + 1 detents.
+  // Snap to the ScalaPart + 1 detents; switching it on moves the value to
+  // the nearest one.
   bool Selector() const { return FSelector; }
-  void SetSelector(bool v) { Assign(FSelector, v); }
+  void SetSelector(bool v);
   // The ends stay within -10000..10000 and at least one apart; the value
   // follows into the new range.
   double ValueMax() const { return FModel.End(); }
@@ -131,6 +132,8 @@ class TSlider : public TVeltorBase {
   void PaintButtonImage(const TSliderLayout& l);
   void MoveButton();
   void ApplySizeRule();
+  // In selector mode: the value onto its nearest detent.
+  void SnapToDetent();
   void Follow(double v, bool press);
   void UserChanged();
   void DragTick();
