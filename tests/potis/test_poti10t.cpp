@@ -68,6 +68,16 @@ TEST(Poti10T, AFullFineTurnMovesATenthOfTheRangeEitherWay) {
   EXPECT_NEAR(s.c->Value(), 7, 1e-9);
   const std::string events = s.Events();
   EXPECT_EQ(events.substr(events.size() - 16), "changing changed");
+
+  // The marker follows the fine turning: it stands where the mouse went.
+  const TPoti10TLayout l = s.c->Layout();
+  const int r = l.FineRadius / 2;
+  s.Press(s.At(120, r));
+  s.Move(s.At(100, r));
+  const TPoint marker = l.Marker(Dial::MouseAlpha(l.Dial.Centre, s.At(100, r).x(), s.At(100, r).y()));
+  EXPECT_EQ(PixelAt(s.Picture(), marker.X, marker.Y), clBlue);
+  EXPECT_NE(PixelAt(s.Picture(), l.MarkerZero.X, l.MarkerZero.Y), clBlue);
+  s.Release(s.At(100, r));
 }
 
 TEST(Poti10T, APressOnTheDialSetsTheValueByAngle) {
