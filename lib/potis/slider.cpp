@@ -11,8 +11,6 @@ namespace Veltor {
 
 namespace {
 constexpr double kValueLimit = 10000;
-constexpr int kMinCross = 15;  // the side across the travel
-constexpr int kMaxCross = 50;
 constexpr int kMaxTrenchWidth = 6;
 constexpr int kMinButtonSize = 6;
 constexpr int kMaxButtonSize = 30;
@@ -138,12 +136,9 @@ void TSlider::ApplySizeRule() {
   if (FApplyingSize) return;
   FApplyingSize = true;
   const TOrientation was = FOrientation;
-  FOrientation = Height() <= Width() ? orHorizontal : orVertical;
-  if (FOrientation == orVertical) {
-    SetWidth(std::clamp(Width(), kMinCross, kMaxCross));
-  } else {
-    SetHeight(std::clamp(Height(), kMinCross, kMaxCross));
-  }
+  const TSliderShape shape = SliderShape(Width(), Height());
+  FOrientation = shape.Orientation;
+  resize(shape.Width, shape.Height);
   FApplyingSize = false;
   if (FOrientation != was) Invalidate();
 }

@@ -10,6 +10,8 @@ namespace {
 // A cross-wise or length-wise button is this fraction of ButtonSize thin.
 constexpr int kThinNumerator = 10;
 constexpr int kThinDenominator = 25;
+constexpr int kMinCross = 15;
+constexpr int kMaxCross = 50;
 }  // namespace
 
 TRect TSliderLayout::ButtonAt(int centre) const {
@@ -62,6 +64,16 @@ TSliderLayout SliderLayout(const TSliderLook& look, int width, int height) {
     l.CaptionArea = TRect(in.Left, l.Middle + offset, in.Right, in.Bottom);
   }
   return l;
+}
+
+TSliderShape SliderShape(int width, int height) {
+  TSliderShape s{height <= width ? orHorizontal : orVertical, width, height};
+  if (s.Orientation == orVertical) {
+    s.Width = std::clamp(width, kMinCross, kMaxCross);
+  } else {
+    s.Height = std::clamp(height, kMinCross, kMaxCross);
+  }
+  return s;
 }
 
 double SliderValueAt(const TPotiModel& m, const TSliderLayout& l, int x, int y) {

@@ -43,6 +43,16 @@ struct TSliderLayout {
 
 TSliderLayout SliderLayout(const TSliderLook& look, int width, int height);
 
+// The size rule: the orientation follows the shape (horizontal when at
+// least as wide as high) and the side across the travel is kept within
+// 15..50.
+struct TSliderShape {
+  TOrientation Orientation = orHorizontal;
+  int Width = 0;
+  int Height = 0;
+};
+TSliderShape SliderShape(int width, int height);
+
 // The value under a mouse point, clamped to the range.
 double SliderValueAt(const TPotiModel& m, const TSliderLayout& l, int x, int y);
 // The pixel along the travel where the button's middle shows the value.

@@ -126,6 +126,17 @@ TEST(SliderGeometry, ButtonShapeAndTrenchFollowTheProperties) {
   EXPECT_EQ(v.Track.Length, v.Trench.Height());
 }
 
+TEST(SliderGeometry, ShapeDecidesTheOrientationAndLimitsTheCrossSide) {
+  const std::tuple<int, int, TOrientation, int, int> cases[] = {
+      {30, 200, orVertical, 30, 200},   {200, 80, orHorizontal, 200, 50}, {10, 200, orVertical, 15, 200},
+      {200, 10, orHorizontal, 200, 15}, {40, 40, orHorizontal, 40, 40},   {80, 90, orVertical, 50, 90}};
+  for (const auto& [w, h, orientation, width, height] : cases) {
+    const TSliderShape s = SliderShape(w, h);
+    EXPECT_EQ(s.Orientation, orientation) << w << "x" << h;
+    EXPECT_EQ(QSize(s.Width, s.Height), QSize(width, height)) << w << "x" << h;
+  }
+}
+
 TEST(SliderGeometry, ValueAndButtonCentreRoundTripBothWays) {
   TSliderLook look;
   TPotiModel m = Range(-50, 150, 0);
