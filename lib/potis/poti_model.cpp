@@ -7,6 +7,13 @@
 
 namespace Veltor {
 
+namespace {
+// The decade above and below a power of ten, as DecadeStep's own constants;
+// the small factor keeps a product like 0.001 x 10 from landing just short.
+double DecadeAbove(double v) { return DecadeStep(v * 10 * 1.000001); }
+double DecadeBelow(double v) { return DecadeStep(v / 10 * 1.000001); }
+}  // namespace
+
 bool TPotiModel::SetValue(double v) {
   v = Clamp(v);
   if (v == FValue) return false;
@@ -20,6 +27,7 @@ bool TPotiModel::SetStart(double v) {
   } else if (v >= FEnd) {
     v = FEnd - 1;
   }
+  if (FDecades) v = DecadeStep(std::min(v, DecadeBelow(FEnd)));
   if (v == FStart) return false;
   FStart = v;
   if (FValue < FStart) FValue = FStart;
@@ -32,6 +40,7 @@ bool TPotiModel::SetEnd(double v) {
   } else if (v > FLimit) {
     v = FLimit;
   }
+  if (FDecades) v = std::max(DecadeStep(v), DecadeAbove(FStart));
   if (v == FEnd) return false;
   FEnd = v;
   if (FValue > FEnd) FValue = FEnd;
@@ -39,11 +48,30 @@ bool TPotiModel::SetEnd(double v) {
 }
 
 bool TPotiModel::Normalise() {
-  const double end = FEnd, value = FValue;
+  const double start = FStart, end = FEnd, value = FValue;
   // NaN read from a form fails every comparison; it becomes the start.
   if (!(FEnd > FStart)) FEnd = FStart + 1;
   FValue = std::isnan(FValue) ? FStart : Clamp(FValue);
-  return end != FEnd || value != FValue;
+  if (FDecades) SetDecadeMode(true);
+  return start != FStart || end != FEnd || value != FValue;
+}
+
+void TPotiModel::SetDecadeMode(bool on) {
+  FDecades = on;
+  if (!on) return;
+  constexpr double kSmallest = 0.001;
+  if (!(FStart > 0)) FStart = kSmallest;
+  if (!(FValue > 0)) FValue = kSmallest;
+  if (!(FEnd > FStart)) FEnd = 100 * FStart;
+  if (FEnd > FLimit) FEnd = FLimit;
+  SnapDecades();
+}
+
+void TPotiModel::SnapDecades() {
+  FEnd = DecadeStep(FEnd);
+  FStart = DecadeStep(std::min(FStart, DecadeBelow(FEnd)));
+  FEnd = std::max(FEnd, DecadeAbove(FStart));
+  FValue = Clamp(FValue);
 }
 
 double TPotiModel::Clamp(double v) const {

@@ -39,12 +39,23 @@ class TPotiModel {
 
   double Clamp(double v) const;
 
+  // Decade mode, for logarithmic scales: the ends are powers of ten (each
+  // setter snaps down to its decade), above zero, and End stays at least one
+  // decade above Start. Switching it on brings start, value and end above
+  // zero first (0.001, and an empty range a hundredfold).
+  bool DecadeMode() const { return FDecades; }
+  void SetDecadeMode(bool on);
+
   // One tick of a delayed drag towards target (clamped first): a fifteenth
   // of the range per unit of delay, never past the target.
   double DragStep(double target, int delay) const;
 
  private:
+  // Snaps both ends to their decades, keeping them a decade apart.
+  void SnapDecades();
+
   double FLimit;
+  bool FDecades = false;
   double FValue = 0;
   double FStart = 0;
   double FEnd = 10;
