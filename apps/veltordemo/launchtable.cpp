@@ -1,0 +1,92 @@
+#include "launchtable.h"
+
+namespace VeltorDemo {
+
+const char* const kExitButton = "ExitBtn";
+const char* const kAboutButton = "AboutBtn";
+const char* const kShadeButton = "ShadeBtn";
+const char* const kRollFormButton = "RollFormBtn";
+
+QString TLaunchButton::Hint() const {
+  return QString::fromUtf8(ShortHint) + QLatin1Char('|') + QString::fromUtf8(LongHint);
+}
+
+// A demonstration dialog is added by naming its factory, Dialog<TBevelDemo>(),
+// in place of nullptr.
+const std::vector<TLaunchButton>& LaunchButtons() {
+  static const std::vector<TLaunchButton> buttons = {
+      {"Bevel3DBtn", "TBevel3D", "TBevel3D",
+       "Rahmen mit Innen- und Außenkante, Beschriftung und Schriftfarbe frei wählbar", nullptr},
+      {"LedTastBtn", "TLedButton", "TLedButton", "Taster mit eingebauter LED, rastend oder tastend, mit Blinkfunktion",
+       nullptr},
+      {"ExitBtn", "Beenden", "", "Demo beenden und das Programm schließen", nullptr},
+      {"SchiebeSchBtn", "TSlideButton", "TSlideButton", "Schiebeschalter mit zwei Stellungen, waagrecht oder senkrecht",
+       nullptr},
+      {"TasterBtn", "TPictButton", "TPictButton", "Bildtaster mit eigenen Bildern für gedrückt und losgelassen",
+       nullptr},
+      {"TextSpinBtn", "TTextSpin", "TTextSpin", "Textauswahl mit Pfeiltasten, jeder Eintrag mit Wert und Zahl",
+       nullptr},
+      {"SchaltLinBtn", "TSelectorSlide", "TSelectorSlide", "Linearer Stufenschalter mit beschrifteten Stellungen",
+       nullptr},
+      {"Schalt270Btn", "TSelector270", "TSelector270", "Drehschalter über 270 Grad mit bis zu zwölf Stellungen",
+       nullptr},
+      {"PotiLinBtn", "TPotiSlide", "TPotiSlide", "Schiebepotentiometer mit Skala, Maus- und Tastaturbedienung",
+       nullptr},
+      {"Poti270Btn", "TPoti270", "TPoti270", "Drehpotentiometer über 270 Grad mit Skala und Zeigerknopf", nullptr},
+      {"Spin7sBtn", "TSpin7Seg", "TSpin7Seg", "Siebensegment-Anzeige mit Auf- und Ab-Tasten je Stelle", nullptr},
+      {"Disp7sBtn", "TDisp7Seg", "TDisp7Seg", "Siebensegment-Anzeige für Zahlen, Zeit und Hexadezimalwerte", nullptr},
+      {"MeterHBtn", "TMeterPanelH", "TMeterPanelH", "Waagrechtes Einbauinstrument mit Skala und Grenzwertmarken",
+       nullptr},
+      {"MeterVBtn", "TMeterPanelV", "TMeterPanelV", "Senkrechtes Einbauinstrument mit Skala und Grenzwertmarken",
+       nullptr},
+      {"Meter120Btn", "TMeter120", "TMeter120", "Zeigerinstrument mit 120 Grad Skalenbogen und Farbzonen", nullptr},
+      {"Meter180Btn", "TMeter180", "TMeter180", "Zeigerinstrument mit Halbkreisskala und Farbzonen", nullptr},
+      {"Meter270Btn", "TMeter270", "TMeter270", "Rundinstrument mit 270 Grad Skala, Schleppzeiger und Zonen", nullptr},
+      {"AboutBtn", "Veltor Info", "", "Informationen über diese Demo und die Komponenten", nullptr},
+      {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio", nullptr},
+      {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
+      {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
+      {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten", nullptr},
+      {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten", nullptr},
+      {"UpDownBtn", "TUpDown", "", "Auf-Ab-Tasten mit Wiederholung beim Festhalten", nullptr},
+      {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal", nullptr},
+      {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", nullptr},
+      {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen", nullptr},
+      {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", nullptr},
+      {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen", nullptr},
+      {"SmartTimeBtn", "TSmartTimer", "TSmartTimer", "Zeitgeber für Takt, Blinken und abgezählte Durchläufe", nullptr},
+      {"RotLabelBtn", "TRotLabel", "TRotLabel", "Beschriftung in jedem Winkel gedreht, mit Rahmen und Schatten",
+       nullptr},
+      {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
+       nullptr},
+      {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
+      {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", nullptr},
+      {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
+      {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", nullptr},
+      {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen", nullptr},
+      {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", nullptr},
+      {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken", nullptr},
+      {"SerieSpinBtn", "TSerieSpin", "TSerieSpin", "Werteauswahl in Normreihen wie E12 mit Pfeiltasten", nullptr},
+      {"Meter360Btn", "TMeter360", "TMeter360", "Rundinstrument über den vollen Kreis, etwa als Kompass", nullptr},
+      {"CtrlTimBtn", "TCtrlTimer", "TCtrlTimer", "Stoppuhr und Countdown mit Siebensegment-Anzeige", nullptr},
+      {"TextScrollBtn", "TTextSrcoll", "TTextScroller", "Lauftext in Farbe, Richtung und Geschwindigkeit einstellbar",
+       nullptr},
+      {"BoxLineBtn", "TBoxLine", "TBoxLine", "Linien und Rahmen in 3D-Optik zum Gliedern von Fenstern", nullptr},
+  };
+  return buttons;
+}
+
+const TLaunchButton* FindLaunchButton(const QString& name) {
+  for (const TLaunchButton& button : LaunchButtons()) {
+    if (name == QLatin1String(button.Name)) return &button;
+  }
+  return nullptr;
+}
+
+bool CanLaunch(const TLaunchButton& button) {
+  const QLatin1String name(button.Name);
+  return button.OpenDialog || name == QLatin1String(kExitButton) || name == QLatin1String(kAboutButton) ||
+         name == QLatin1String(kShadeButton);
+}
+
+}  // namespace VeltorDemo
