@@ -3,12 +3,14 @@
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
 #include "misc/inieditor.h"
+#include "misc/numedit.h"
 
 namespace Veltor {
 
 void RegisterMiscClasses() {
   RegisterFoundationClasses();
   TFormLoader::RegisterClass<TIniEditor>();
+  TFormLoader::RegisterClass<TNumEdit>();
 }
 
 }  // namespace Veltor
