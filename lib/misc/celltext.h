@@ -28,9 +28,9 @@ TCellFieldLayout CellFieldLayout(const TRect& inner, int width, int height, TCol
 
 // What the text area shows.
 struct TCellText {
-  QString Cells;  // the editable characters, one per cell
-  QString Tail;   // fixed text after them, such as a unit
-  int Cursor = 0; // 1-based cell shown inverted; 0 for none
+  QString Cells;   // the editable characters, one per cell
+  QString Tail;    // fixed text after them, such as a unit
+  int Cursor = 0;  // 1-based cell shown inverted; 0 for none
 };
 
 // Colour of an LED that is dark: the lit colour dimmed, or white for black.

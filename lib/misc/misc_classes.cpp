@@ -3,6 +3,7 @@
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
 #include "misc/inieditor.h"
+#include "misc/keypad.h"
 #include "misc/numedit.h"
 
 namespace Veltor {
@@ -11,6 +12,9 @@ void RegisterMiscClasses() {
   RegisterFoundationClasses();
   TFormLoader::RegisterClass<TIniEditor>();
   TFormLoader::RegisterClass<TNumEdit>();
+  TFormLoader::RegisterClass<TJoyStick>();
+  TFormLoader::RegisterClass<TUpDownT>();
+  TFormLoader::RegisterClass<TLeftRightT>();
 }
 
 }  // namespace Veltor

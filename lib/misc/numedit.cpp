@@ -257,7 +257,11 @@ void TNumEdit::DoExit() {
         // Taken back once the focus change that is under way has ended.
         QPointer<TNumEdit> self(this);
         QMetaObject::invokeMethod(
-            this, [self] { if (self) self->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+            this,
+            [self] {
+              if (self) self->setFocus(Qt::OtherFocusReason);
+            },
+            Qt::QueuedConnection);
       }
     } else {
       DrawText(true, true);  // hides the cursor; text that is no number goes

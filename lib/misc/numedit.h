@@ -60,7 +60,9 @@ class TNumEdit : public TRahmen {
   void SetValueFloat(double v);
   // Decimals, -1..10; -1 shows an exponent.
   int Digits() const { return FValue.Digits; }
-  void SetDigits(int v) { Assign(FValue.Digits, TNumEditValue::ClampDigits(v), [this] { Reformat(); }); }
+  void SetDigits(int v) {
+    Assign(FValue.Digits, TNumEditValue::ClampDigits(v), [this] { Reformat(); });
+  }
   // Significant digits, 0..15.
   int Precision() const { return FValue.Precision; }
   void SetPrecision(int v) {

@@ -59,8 +59,8 @@ QString TNumEditValue::Format() const {
   if (Digits >= 0) {
     s = FloatToStrFixed(ValueFloat, precision, Digits);
   } else {
-    const QString mantissa = precision > 1 ? QStringLiteral("0.") + QString(precision - 1, QLatin1Char('0'))
-                                           : QStringLiteral("0");
+    const QString mantissa =
+        precision > 1 ? QStringLiteral("0.") + QString(precision - 1, QLatin1Char('0')) : QStringLiteral("0");
     s = FormatFloatPattern(mantissa + QStringLiteral("E+") + QString(kExponentDigits, QLatin1Char('0')), ValueFloat);
   }
   return s.rightJustified(FieldWidth(), QLatin1Char(' '));

@@ -127,8 +127,11 @@ TEST(CellEditor, JudgesTheEntryAgainstTheLimits) {
   const struct {
     const char* typed;
     TNumEntry entry;
-  } rows[] = {{"10", TNumEntry::Valid},     {"0", TNumEntry::Valid},     {"10.01", TNumEntry::TooLarge},
-              {"-1", TNumEntry::TooSmall}, {"1-2", TNumEntry::NotANumber}};
+  } rows[] = {{"10", TNumEntry::Valid},
+              {"0", TNumEntry::Valid},
+              {"10.01", TNumEntry::TooLarge},
+              {"-1", TNumEntry::TooSmall},
+              {"1-2", TNumEntry::NotANumber}};
   for (const auto& row : rows) {
     e.Show(QStringLiteral("      3.1"));
     e.Restart();
