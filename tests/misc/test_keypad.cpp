@@ -147,6 +147,9 @@ TEST(KeypadLayout, SizesAndSquares) {
   EXPECT_EQ(grid.Keys[5], TRect(58, 31, 85, 58));
   const TKeypadLayout column = KeypadLayout(TKeypadShape::Column, look, 40, 72);
   EXPECT_EQ(column.Keys[1], TRect(4, 36, 36, 68));
+  TFrameLook noRight = look;
+  noRight.BordRight = false;
+  EXPECT_EQ(KeypadLayout(TKeypadShape::Grid, noRight, 90, 90).KeySize, 27);
   TFrameLook open = look;
   open.BordRight = false;
   open.BordTop = false;

@@ -81,6 +81,8 @@ TEST(NumEditValue, LimitsClampAndPullTheValue) {
   EXPECT_EQ(v.ValueFloat, 3.0);
   EXPECT_TRUE(v.SetMin(4));
   EXPECT_EQ(v.ValueFloat, 4.0);
+  EXPECT_FALSE(v.SetMax(4.5));  // a value below the new limit stays
+  EXPECT_EQ(v.ValueFloat, 4.0);
   v.SetMax(1);  // never below the lower limit
   EXPECT_EQ(v.ValueMax, 4.0);
   v.SetMin(9);  // never above the upper limit
