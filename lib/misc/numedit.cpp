@@ -242,6 +242,7 @@ void TNumEdit::DoEnter() {
 }
 
 void TNumEdit::DoExit() {
+  FFocusByMouse = false;
   if (Editable()) {
     double v = 0;
     const TNumEntry entry = FEditor.Judge(FValue, &v);

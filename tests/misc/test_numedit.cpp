@@ -154,6 +154,7 @@ TEST(NumEdit, DefaultsAndClampingSetters) {
   EXPECT_TRUE(n.FontAutom());
   n.SetDigits(12);
   EXPECT_EQ(n.Digits(), 10);
+  n.SetDigits(1);
   n.SetValueFloat(4);
   n.SetValueText(QStringLiteral(" 2.5 "));
   EXPECT_EQ(n.ValueFloat(), 2.5);
@@ -161,8 +162,9 @@ TEST(NumEdit, DefaultsAndClampingSetters) {
   EXPECT_EQ(n.ValueFloat(), 2.5);
   n.SetValueMax(1);
   EXPECT_EQ(n.ValueFloat(), 1.0);
-  n.SetDigits(1);
-  EXPECT_EQ(n.Editor().Text(), QStringLiteral("      1.0"));  // the field follows at once
+  EXPECT_EQ(n.Editor().Text(), QStringLiteral("      1.0"));  // the pulled value shows at once
+  n.SetDigits(2);
+  EXPECT_EQ(n.Editor().Text(), QStringLiteral("      1.00"));
 }
 
 TEST(NumEdit, TypingAndEnterSetTheValue) {
