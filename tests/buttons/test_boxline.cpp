@@ -74,6 +74,7 @@ TEST(BoxLine, BytesAndBoxesAgree) {
   line.Box7()->SetStatus(true);
   EXPECT_EQ(line.BoxStatByte(), 133);
   line.Box0()->SetStatus(false);
+  line.Box0()->SetStatus(false);  // clearing a clear bit keeps it clear
   EXPECT_EQ(line.BoxStatByte(), 132);
 
   line.SetBoxEnaByte(0x0F);
