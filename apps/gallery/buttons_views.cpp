@@ -22,6 +22,7 @@
 #include <vector>
 
 using namespace Veltor;
+using namespace Veltor::ButtonEnums;
 
 namespace {
 

@@ -2,6 +2,10 @@
 
 namespace Veltor {
 
+using ButtonEnums::orHorizontal;
+using ButtonEnums::orVertical;
+using ButtonEnums::TOrientation;
+
 namespace {
 
 // Characters and short captions stand this far right of and above their

@@ -101,7 +101,7 @@ struct TBoxLineModel {
   static constexpr int kMaxBoxWidth = 30;
   static constexpr int kMaxBoxSpace = 20;
 
-  TOrientation Orientation = orVertical;
+  ButtonEnums::TOrientation Orientation = ButtonEnums::orVertical;
   bool OrderUp = false;
   bool CaptLeft = false;
   int BoxWidth = 15;
@@ -156,8 +156,8 @@ class TBoxLine : public TCustomControl {
  public:
   explicit TBoxLine(QWidget* parent = nullptr);
 
-  TOrientation Orientation() const { return FModel.Orientation; }
-  void SetOrientation(TOrientation v) { Assign(FModel.Orientation, v); }
+  ButtonEnums::TOrientation Orientation() const { return FModel.Orientation; }
+  void SetOrientation(ButtonEnums::TOrientation v) { Assign(FModel.Orientation, v); }
   bool OrderUp() const { return FModel.OrderUp; }
   void SetOrderUp(bool v) { Assign(FModel.OrderUp, v); }
   bool CaptLeft() const { return FModel.CaptLeft; }

@@ -33,6 +33,10 @@ Q_ENUM_NS(TOrientType)
 enum swStatus { swPos2, swPos1 };
 Q_ENUM_NS(swStatus)
 
+// TShapeTypeT and TOrientation share their names with the meters' face
+// shapes and the pots' orientation, so they stay inside ButtonEnums: name
+// them as ButtonEnums::sstCircle, ButtonEnums::orHorizontal.
+
 // Outline of a picture button's face.
 enum TShapeTypeT { sstRectangle, sstSquare, sstRoundrect, sstRoundSquare, sstCircle };
 Q_ENUM_NS(TShapeTypeT)
@@ -77,21 +81,10 @@ using ButtonEnums::swPos1;
 using ButtonEnums::swPos2;
 using ButtonEnums::swStatus;
 
-using ButtonEnums::sstCircle;
-using ButtonEnums::sstRectangle;
-using ButtonEnums::sstRoundrect;
-using ButtonEnums::sstRoundSquare;
-using ButtonEnums::sstSquare;
-using ButtonEnums::TShapeTypeT;
-
 using ButtonEnums::oneRow;
 using ButtonEnums::Picture;
 using ButtonEnums::threeRow;
 using ButtonEnums::TPictStyle;
 using ButtonEnums::twoRow;
-
-using ButtonEnums::orHorizontal;
-using ButtonEnums::orVertical;
-using ButtonEnums::TOrientation;
 
 }  // namespace Veltor

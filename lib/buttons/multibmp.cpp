@@ -132,9 +132,10 @@ void TMultiBmp::PaintGlyph(const TMultiBmpLayout& l, bool shown) {
   c.Brush.Style = bsSolid;
   c.Brush.Color = ColBack();
   c.FillRect(l.Area);
-  FGlyphVisible = shown && !FStrip.isNull();
-  if (!FGlyphVisible) return;
   const TRect cell = FModel.GlyphCell(FStrip.width(), FStrip.height());
+  // A strip narrower than its glyph count has nothing to show.
+  FGlyphVisible = shown && !cell.IsEmpty();
+  if (!FGlyphVisible) return;
   QImage glyph = FStrip.copy(cell.ToQRect());
   if (FModel.GlyphMode) {
     const QRgb transparent = FModel.ColTransp.ToQRgb() | 0xFF000000u;

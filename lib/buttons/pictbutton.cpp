@@ -7,6 +7,13 @@
 
 namespace Veltor {
 
+using ButtonEnums::sstCircle;
+using ButtonEnums::sstRectangle;
+using ButtonEnums::sstRoundrect;
+using ButtonEnums::sstRoundSquare;
+using ButtonEnums::sstSquare;
+using ButtonEnums::TShapeTypeT;
+
 namespace {
 
 // The face keeps a twentieth of the shorter inner side clear of the frame.
@@ -179,7 +186,7 @@ void TPictButton::PaintContent(const TPictButtonLayout& l, bool shown) {
   c.Brush.Color = ColBack();
   c.FillRect(l.Content);
   FContentVisible = shown;
-  if (!shown) return;
+  if (!shown || l.Content.IsEmpty()) return;
   if (FModel.PictStyle != Picture) {
     for (int row = 0; row < FModel.Rows(); ++row) PaintRow(l, row);
     return;

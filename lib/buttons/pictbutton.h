@@ -24,7 +24,7 @@ struct TPictButtonModel {
 
   TColor ColBorder = clWhite;
   std::array<QString, 3> Texts{QStringLiteral("Aus"), QStringLiteral("Ein"), QStringLiteral("Stop")};
-  TShapeTypeT Shape = sstRoundrect;
+  ButtonEnums::TShapeTypeT Shape = ButtonEnums::sstRoundrect;
   TPictStyle PictStyle = oneRow;
   bool BlinkOn = false;
   int GroupIndex = 0;
@@ -103,8 +103,8 @@ class TPictButton : public TRahmen {
   void SetText1(const QString& v) { SetRowText(1, v); }
   QString Text2() const { return FModel.Texts[2]; }
   void SetText2(const QString& v) { SetRowText(2, v); }
-  TShapeTypeT Shape() const { return FModel.Shape; }
-  void SetShape(TShapeTypeT v) { Assign(FModel.Shape, v); }
+  ButtonEnums::TShapeTypeT Shape() const { return FModel.Shape; }
+  void SetShape(ButtonEnums::TShapeTypeT v) { Assign(FModel.Shape, v); }
   TPictStyle PictStyle() const { return FModel.PictStyle; }
   void SetPictStyle(TPictStyle v) { Assign(FModel.PictStyle, v); }
   bool BlinkOn() const { return FModel.BlinkOn; }

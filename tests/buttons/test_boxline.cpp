@@ -9,6 +9,7 @@
 #include <QTest>
 
 using namespace Veltor;
+using namespace Veltor::ButtonEnums;
 using VeltorTest::CountColour;
 using VeltorTest::PixelAt;
 

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 using namespace Veltor;
+using Veltor::ButtonEnums::orHorizontal;
+using Veltor::ButtonEnums::sstCircle;
 
 TEST(ButtonClasses, RegisteringBringsTheFoundationClasses) {
   RegisterButtonClasses();

@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace Veltor;
+using namespace Veltor::ButtonEnums;
 using VeltorTest::CountColour;
 using VeltorTest::CountOther;
 using VeltorTest::PixelAt;
