@@ -118,8 +118,7 @@ TMultiBmpLayout TMultiBmp::Layout() const {
 void TMultiBmp::Paint() {
   TRahmen::Paint();
   FPainted = true;
-  const QSize cell = CellSize();
-  PaintGlyph(MultiBmpLayout(InnerRect(), cell.width(), cell.height()), FModel.GlyphShown(BlinkState()));
+  PaintGlyph(Layout(), FModel.GlyphShown(BlinkState()));
   if (Down()) {
     const TRect painted = FInnerRect;
     DrawPressed(true);

@@ -148,7 +148,7 @@ const TFont& TPictButton::RowFont(int row) const { return row == 0 ? Font() : ro
 void TPictButton::Paint() {
   TRahmen::Paint();
   FPainted = true;
-  const TPictButtonLayout l = PictButtonLayout(InnerRect(), FModel);
+  const TPictButtonLayout l = Layout();
   PaintFace(l);
   PaintContent(l, FModel.ContentShown(BlinkState()));
   // The rings were painted released; a down button gets its pressed look back.
@@ -203,16 +203,18 @@ void TPictButton::PaintContent(const TPictButtonLayout& l, bool shown) {
   c.StretchDraw(TRect(left, top, left + size.width(), top + size.height()), FSymbol.toImage());
 }
 
+// Redraws go by the layout, not by InnerRect: a pressed frame reports a
+// different rectangle.
 void TPictButton::DrawContent(bool shown) {
   if (!FPainted || Invalidated()) return;
-  const TPictButtonLayout l = PictButtonLayout(InnerRect(), FModel);
+  const TPictButtonLayout l = Layout();
   PaintContent(l, shown);
   ShowNow(l.Content);
 }
 
 void TPictButton::DrawRow(int row) {
   if (!FPainted || Invalidated() || row >= FModel.Rows()) return;
-  const TPictButtonLayout l = PictButtonLayout(InnerRect(), FModel);
+  const TPictButtonLayout l = Layout();
   const TRect& box = l.Rows[std::size_t(row)];
   TCanvas& c = Canvas();
   c.Brush.Style = bsSolid;

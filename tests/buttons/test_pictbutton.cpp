@@ -116,6 +116,19 @@ TEST(PictButton, BlinkingBlanksAndRestoresTheContentWithTheClock) {
   EXPECT_GT(CountColour(b.SurfaceImage(), content, clAqua), 0);
 }
 
+TEST(PictButton, ContentRedrawnOnAPressedButtonLandsWhereAFullPaintPutsIt) {
+  TPictButton b;
+  b.SetButtonStyle(tsPushPull);
+  b.SurfaceImage();
+  Press(&b);
+  Release(&b);
+  ASSERT_TRUE(b.Down());
+  b.SetText(QStringLiteral("Halt"));
+  const QImage redrawn = b.SurfaceImage();
+  b.Invalidate();
+  EXPECT_EQ(VeltorTest::ImageDifference(redrawn, b.SurfaceImage()), QString());
+}
+
 TEST(PictButton, PressingOneOfAGroupReleasesTheOthers) {
   QWidget parent;
   std::unique_ptr<TPictButton> lone = std::make_unique<TPictButton>(&parent);
