@@ -146,3 +146,17 @@ TEST(ButtonClasses, StoredFormSetsSwitchesPictureButtonsAndBoxes) {
   EXPECT_EQ(port->Box3()->GlyphOn().size(), QSize(30, 15));
   EXPECT_EQ(port->Box3()->NumGlyphs(), 2);
 }
+
+TEST(ButtonClasses, StoredFormNamingAMissingBoxPictureIsRefused) {
+  RegisterButtonClasses();
+  VeltorTest::FormFiles files;
+  const QString text = VeltorTest::FormText(R"(
+  <widget class="TBoxLine" name="Port">
+   <property name="Box0.GlyphOff"><pixmap>:/buttons/no-such-picture.png</pixmap></property>
+  </widget>)");
+  const QString path = files.Write(QStringLiteral("form.ui"), text);
+  EXPECT_FALSE(files.Loader.Load(path));
+  EXPECT_TRUE(files.Loader.ErrorString().contains(
+      QStringLiteral(":%1: cannot read the picture").arg(VeltorTest::LineOf(text, QStringLiteral("no-such-picture")))))
+      << files.Loader.ErrorString().toStdString();
+}
