@@ -1,10 +1,20 @@
 #include "system/system_classes.h"
 
 #include "host/formloader.h"
+#include "system/bitwin.h"
 #include "system/comport.h"
+#include "system/scrnsavectrl.h"
+#include "system/spy.h"
+#include "system/sysinfo.h"
 
 namespace Veltor {
 
-void RegisterSystemClasses() { TFormLoader::RegisterClass<TComPort>(); }
+void RegisterSystemClasses() {
+  TFormLoader::RegisterClass<TComPort>();
+  TFormLoader::RegisterClass<TSysInfo>();
+  TFormLoader::RegisterClass<TSpy>();
+  TFormLoader::RegisterClass<TBitWin>();
+  TFormLoader::RegisterClass<TScrnSaveCtrl>();
+}
 
 }  // namespace Veltor

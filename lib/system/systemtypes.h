@@ -26,6 +26,12 @@ enum TComError {
 };
 Q_ENUM_NS(TComError)
 
+// Which side of the rest-time hint sits at the pointer.
+enum TbsOriginH { bwhLeft, bwhCenter, bwhRight };
+Q_ENUM_NS(TbsOriginH)
+enum TbsOriginV { bwvTop, bwvCenter, bwvBottom };
+Q_ENUM_NS(TbsOriginV)
+
 }  // namespace SystemEnums
 
 using SystemEnums::ceBreak;
@@ -45,5 +51,14 @@ using SystemEnums::csTwo;
 using SystemEnums::TComError;
 using SystemEnums::TComParity;
 using SystemEnums::TComStopBits;
+
+using SystemEnums::bwhCenter;
+using SystemEnums::bwhLeft;
+using SystemEnums::bwhRight;
+using SystemEnums::bwvBottom;
+using SystemEnums::bwvCenter;
+using SystemEnums::bwvTop;
+using SystemEnums::TbsOriginH;
+using SystemEnums::TbsOriginV;
 
 }  // namespace Veltor
