@@ -2,6 +2,7 @@
 
 #include <QCursor>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Veltor {
@@ -22,22 +23,25 @@ TSpyLayout SpyLayout(int width, int height) {
   l.Centre[1] = QPointF(half + 1 + width / 4, height / 2.0);
   l.PupilRadius = width > 10 && height > 10 ? (width + height) / 15 : 1;
   l.Margin = int(l.PupilRadius * 1.175) + 2;
-  for (int eye = 0; eye < 2; ++eye) l.A[eye] = l.Eye[eye].Width() / 2.0 - l.Margin;
-  l.B = height / 2.0 - l.Margin;
+  // Narrow eyes leave the pupil no room across rather than negative room,
+  // which would send it away from the pointer.
+  for (int eye = 0; eye < 2; ++eye) l.A[eye] = std::max(0.0, l.Eye[eye].Width() / 2.0 - l.Margin);
+  l.B = std::max(0.0, height / 2.0 - l.Margin);
   return l;
 }
 
 TPoint PupilPosition(TPoint p, QPointF centre, double a, double b) {
   const double dx = p.X - centre.x();
   const double dy = p.Y - centre.y();
-  if (dx != 0 && dy != 0) {
+  // A room without width or height is a line: the per-axis rule fits it.
+  if (dx != 0 && dy != 0 && a > 0 && b > 0) {
     const double theta = std::atan(dy / dx) + (dx < 0 ? M_PI : 0);
     const double c = std::cos(theta), s = std::sin(theta);
     const double rho = a * b / std::sqrt((b * c) * (b * c) + (a * s) * (a * s));
     if (std::hypot(dx, dy) <= rho) return p;
     return TPoint(int(centre.x() + rho * c), int(centre.y() + rho * s));
   }
-  // On an axis: clamp each coordinate on its own.
+  // On an axis, clamp each coordinate on its own.
   const auto clamp = [](int pointer, double middle, double d, double room) {
     if (std::abs(d) < room) return pointer;
     return int(middle + (d > 0 ? room : d < 0 ? -room : 0));

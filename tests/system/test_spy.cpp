@@ -27,6 +27,11 @@ TEST(SpyLayout, EyesPupilAndMargin) {
   EXPECT_EQ(SpyLayout(11, 11).PupilRadius, 1);
   EXPECT_EQ(SpyLayout(40, 11).PupilRadius, 3);
   EXPECT_EQ(SpyLayout(10, 40).Margin, 3);
+  // Eyes narrower than their margins leave no room across, never less.
+  const TSpyLayout tall = SpyLayout(60, 120);
+  EXPECT_EQ(tall.A[0], 0);
+  EXPECT_EQ(tall.B, 44);
+  EXPECT_EQ(PupilPosition(TPoint(30, -300), tall.Centre[0], tall.A[0], tall.B), TPoint(15, 16));
 }
 
 TEST(SpyPupil, OnTheAxesEachCoordinateIsClampedAlone) {
