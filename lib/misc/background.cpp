@@ -19,7 +19,6 @@ int MulDivRound(qint64 a, qint64 b, qint64 c) {
 }
 
 TColor BandColour(int k, int bands, int r0, int g0, int b0, int dr, int dg, int db) {
-  if (bands <= 1) return TColor::FromRGB(r0, g0, b0);
   const auto channel = [&](int base, int delta) { return (base + MulDivRound(k, delta, bands)) & 0xFF; };
   return TColor::FromRGB(channel(r0, dr), channel(g0, dg), channel(b0, db));
 }

@@ -27,7 +27,6 @@ bool EndsHint(QEvent::Type type) {
     case QEvent::NonClientAreaMouseButtonDblClick:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
     case QEvent::Drop:
     case QEvent::WindowActivate: return true;
     default: return false;
