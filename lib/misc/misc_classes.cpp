@@ -2,6 +2,7 @@
 
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
+#include "misc/background.h"
 #include "misc/inieditor.h"
 #include "misc/keypad.h"
 #include "misc/numedit.h"
@@ -10,6 +11,7 @@ namespace Veltor {
 
 void RegisterMiscClasses() {
   RegisterFoundationClasses();
+  TFormLoader::RegisterClass<TBackGround>();
   TFormLoader::RegisterClass<TIniEditor>();
   TFormLoader::RegisterClass<TNumEdit>();
   TFormLoader::RegisterClass<TJoyStick>();

@@ -12,11 +12,21 @@ Q_NAMESPACE
 enum TFileLocation { ApplicationPath, WindowsPath, PathInFileName };
 Q_ENUM_NS(TFileLocation)
 
+// Direction in which a gradient runs from its begin colour to its end colour.
+enum TFillDirection { fdTopToBottom, fdBottomToTop, fdLeftToRight, fdRightToLeft };
+Q_ENUM_NS(TFillDirection)
+
 }  // namespace MiscEnums
 
 using MiscEnums::ApplicationPath;
 using MiscEnums::PathInFileName;
 using MiscEnums::TFileLocation;
 using MiscEnums::WindowsPath;
+
+using MiscEnums::fdBottomToTop;
+using MiscEnums::fdLeftToRight;
+using MiscEnums::fdRightToLeft;
+using MiscEnums::fdTopToBottom;
+using MiscEnums::TFillDirection;
 
 }  // namespace Veltor
