@@ -9,7 +9,7 @@ PACKAGES=(
   googletest libgtest-dev libbenchmark-dev libsdl2-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
-  libzip-dev sigrok-cli iverilog
+  libzip-dev sigrok-cli iverilog libx11-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
-// Registers the button library's classes with the form loader.
+// Registers the button library's classes with the form loader and makes its
+// demonstration pictures available as :/buttons/<name>.png.
 
 namespace Veltor {
 

@@ -1,6 +1,6 @@
 #pragma once
-// Enumerations shared by the caption buttons, the spinners and the LED
-// buttons and checks.
+// Enumerations shared by the caption buttons, the spinners, the LED buttons
+// and checks, the switches, the picture buttons and the box line.
 
 #include <QObject>
 
@@ -29,6 +29,26 @@ Q_ENUM_NS(TCheckMode)
 enum TOrientType { orTop, orBottom, orLeft, orRight };
 Q_ENUM_NS(TOrientType)
 
+// Position of a slide switch: knob down (upper field shown) or up.
+enum swStatus { swPos2, swPos1 };
+Q_ENUM_NS(swStatus)
+
+// TShapeTypeT and TOrientation share their names with the meters' face
+// shapes and the pots' orientation, so they stay inside ButtonEnums: name
+// them as ButtonEnums::sstCircle, ButtonEnums::orHorizontal.
+
+// Outline of a picture button's face.
+enum TShapeTypeT { sstRectangle, sstSquare, sstRoundrect, sstRoundSquare, sstCircle };
+Q_ENUM_NS(TShapeTypeT)
+
+// What a picture button's face shows: one to three rows of text, or a picture.
+enum TPictStyle { oneRow, twoRow, threeRow, Picture };
+Q_ENUM_NS(TPictStyle)
+
+// Direction of a box line: a column or a row of boxes.
+enum TOrientation { orVertical, orHorizontal };
+Q_ENUM_NS(TOrientation)
+
 }  // namespace ButtonEnums
 
 using ButtonEnums::ttCenter;
@@ -56,5 +76,15 @@ using ButtonEnums::orLeft;
 using ButtonEnums::orRight;
 using ButtonEnums::orTop;
 using ButtonEnums::TOrientType;
+
+using ButtonEnums::swPos1;
+using ButtonEnums::swPos2;
+using ButtonEnums::swStatus;
+
+using ButtonEnums::oneRow;
+using ButtonEnums::Picture;
+using ButtonEnums::threeRow;
+using ButtonEnums::TPictStyle;
+using ButtonEnums::twoRow;
 
 }  // namespace Veltor

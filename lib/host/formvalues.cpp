@@ -5,6 +5,7 @@
 #include "host/formloader.h"
 
 #include <QMetaEnum>
+#include <QPixmap>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -16,7 +17,7 @@ namespace {
 
 bool IsTextKind(const QString& kind) {
   static const QStringList kinds{"string", "cstring", "number", "uint", "longlong", "ulonglong",
-                                 "double", "float",   "bool",   "enum", "set"};
+                                 "double", "float",   "bool",   "enum", "set",      "pixmap"};
   return kinds.contains(kind);
 }
 
@@ -160,6 +161,15 @@ QVariant StoredVariant(const TStoredValue& value, const QMetaProperty& property,
   const QString& kind = value.Kind;
   if (property.isEnumType() || kind == QLatin1String("enum") || kind == QLatin1String("set")) {
     return EnumVariant(value, property, where, problem);
+  }
+  // A picture named by resource or absolute path; the builder resolves
+  // relative paths against the form's folder, which is not known here.
+  if (kind == QLatin1String("pixmap")) {
+    const QString path = value.Text.trimmed();
+    if (!path.startsWith(QLatin1Char(':')) && !path.startsWith(QLatin1Char('/'))) return QVariant();
+    QPixmap picture(path);
+    if (picture.isNull()) *problem = QStringLiteral("cannot read the picture \"%1\" (%2)").arg(path, where);
+    return picture.isNull() ? QVariant() : QVariant(picture);
   }
   QVariant v = PlainVariant(value);
   const QMetaType target = property.metaType();

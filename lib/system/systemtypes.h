@@ -36,6 +36,12 @@ Q_FLAG_NS(TUseDevice)
 enum tPlayState { psStopped, psStartWait, psStartExit, psContinous };
 Q_ENUM_NS(tPlayState)
 
+// Which side of the rest-time hint sits at the pointer.
+enum TbsOriginH { bwhLeft, bwhCenter, bwhRight };
+Q_ENUM_NS(TbsOriginH)
+enum TbsOriginV { bwvTop, bwvCenter, bwvBottom };
+Q_ENUM_NS(TbsOriginV)
+
 }  // namespace SystemEnums
 
 using SystemEnums::ceBreak;
@@ -64,6 +70,15 @@ using SystemEnums::TUseDevice;
 using SystemEnums::TUseDeviceItem;
 using SystemEnums::udJoystick1;
 using SystemEnums::udJoystick2;
+
+using SystemEnums::bwhCenter;
+using SystemEnums::bwhLeft;
+using SystemEnums::bwhRight;
+using SystemEnums::bwvBottom;
+using SystemEnums::bwvCenter;
+using SystemEnums::bwvTop;
+using SystemEnums::TbsOriginH;
+using SystemEnums::TbsOriginV;
 
 }  // namespace Veltor
 

@@ -1,5 +1,9 @@
 #include "buttons/bevel3d.h"
+#include "buttons/boxline.h"
 #include "buttons/buttons_classes.h"
+#include "buttons/multibmp.h"
+#include "buttons/pictbutton.h"
+#include "buttons/slidebutton.h"
 #include "buttons/textspin.h"
 #include "host/formloader.h"
 
@@ -8,6 +12,8 @@
 #include <gtest/gtest.h>
 
 using namespace Veltor;
+using Veltor::ButtonEnums::orHorizontal;
+using Veltor::ButtonEnums::sstCircle;
 
 TEST(ButtonClasses, RegisteringBringsTheFoundationClasses) {
   RegisterButtonClasses();
@@ -72,4 +78,85 @@ TEST(ButtonClasses, StoredFormBuildsEachButtonClass) {
   ASSERT_TRUE(serie);
   EXPECT_EQ(serie->ColTxtBack(), clBlack);
   EXPECT_EQ(serie->PosString(), "10");
+}
+
+TEST(ButtonClasses, StoredFormSetsSwitchesPictureButtonsAndBoxes) {
+  RegisterButtonClasses();
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
+  <widget class="TSlideButton" name="Mains">
+   <property name="Position"><enum>swPos1</enum></property>
+   <property name="TextPos2"><string>Netz aus</string></property>
+   <property name="BmpPos1"><pixmap>:/buttons/moon.png</pixmap></property>
+  </widget>
+  <widget class="TPictButton" name="Start">
+   <property name="PictStyle"><enum>threeRow</enum></property>
+   <property name="Shape"><enum>sstCircle</enum></property>
+   <property name="Text1"><string>Lauf</string></property>
+   <property name="Font1"><font><pointsize>14</pointsize></font></property>
+   <property name="Font2Color"><string>clYellow</string></property>
+   <property name="Symbol"><pixmap>:/buttons/speaker.png</pixmap></property>
+  </widget>
+  <widget class="TMultiBmp" name="Fan">
+   <property name="Glyph"><pixmap>:/buttons/fan.png</pixmap></property>
+   <property name="GlyphNums"><number>4</number></property>
+   <property name="GlyphSel"><number>3</number></property>
+   <property name="Animate"><bool>true</bool></property>
+  </widget>
+  <widget class="TBoxLine" name="Port">
+   <property name="Orientation"><enum>orHorizontal</enum></property>
+   <property name="BoxStatByte"><number>5</number></property>
+   <property name="Box7.Status"><bool>true</bool></property>
+   <property name="Box1.Enabled"><bool>false</bool></property>
+   <property name="Box2.CaptLong"><string>Motor</string></property>
+   <property name="Box3.GlyphOn"><pixmap>:/buttons/tick.png</pixmap></property>
+   <property name="Box3.NumGlyphs"><number>2</number></property>
+  </widget>)");
+  ASSERT_TRUE(form);
+
+  auto* mains = form->findChild<TSlideButton*>("Mains");
+  ASSERT_TRUE(mains);
+  EXPECT_EQ(mains->Position(), swPos1);
+  EXPECT_EQ(mains->TextPos2(), "Netz aus");
+  EXPECT_EQ(mains->BmpPos1().size(), QSize(32, 24));
+
+  auto* start = form->findChild<TPictButton*>("Start");
+  ASSERT_TRUE(start);
+  EXPECT_EQ(start->PictStyle(), threeRow);
+  EXPECT_EQ(start->Shape(), sstCircle);
+  EXPECT_EQ(start->Text1(), "Lauf");
+  EXPECT_EQ(start->Font1().Size(), 14);
+  EXPECT_EQ(start->Font1().Color, clLime);  // not named in the form: kept
+  EXPECT_EQ(start->Font2().Color, clYellow);
+  EXPECT_EQ(start->Symbol().size(), QSize(48, 48));
+
+  auto* fan = form->findChild<TMultiBmp*>("Fan");
+  ASSERT_TRUE(fan);
+  EXPECT_EQ(fan->Glyph().size(), QSize(128, 32));
+  EXPECT_EQ(fan->GlyphNums(), 4);
+  EXPECT_EQ(fan->GlyphSel(), 3);
+  EXPECT_TRUE(fan->Animate());
+
+  auto* port = form->findChild<TBoxLine*>("Port");
+  ASSERT_TRUE(port);
+  EXPECT_EQ(port->Orientation(), orHorizontal);
+  EXPECT_EQ(port->BoxStatByte(), 133);
+  EXPECT_EQ(port->BoxEnaByte(), 253);
+  EXPECT_EQ(port->Box2()->CaptLong(), "Motor");
+  EXPECT_EQ(port->Box3()->GlyphOn().size(), QSize(30, 15));
+  EXPECT_EQ(port->Box3()->NumGlyphs(), 2);
+}
+
+TEST(ButtonClasses, StoredFormNamingAMissingBoxPictureIsRefused) {
+  RegisterButtonClasses();
+  VeltorTest::FormFiles files;
+  const QString text = VeltorTest::FormText(R"(
+  <widget class="TBoxLine" name="Port">
+   <property name="Box0.GlyphOff"><pixmap>:/buttons/no-such-picture.png</pixmap></property>
+  </widget>)");
+  const QString path = files.Write(QStringLiteral("form.ui"), text);
+  EXPECT_FALSE(files.Loader.Load(path));
+  EXPECT_TRUE(files.Loader.ErrorString().contains(
+      QStringLiteral(":%1: cannot read the picture").arg(VeltorTest::LineOf(text, QStringLiteral("no-such-picture")))))
+      << files.Loader.ErrorString().toStdString();
 }
