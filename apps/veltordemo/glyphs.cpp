@@ -11,6 +11,9 @@ namespace VeltorDemo {
 
 namespace {
 
+// Side of the square a control is pictured at, at least.
+constexpr int kMinPictureSide = 40;
+
 // Nearly black, but no control paints it.
 constexpr QRgb kKeyColour = 0xFF010203;
 
@@ -106,6 +109,10 @@ QImage ControlPicture(const QString& className) {
   QObject* object = Veltor::TFormLoader::CreateObject(className, &host);
   auto* control = qobject_cast<QWidget*>(object);
   if (!control || control->size().isEmpty()) return QImage();
+  // Long thin controls are asked to be square, so the small copy shows more
+  // than a line; each keeps to its own size rules.
+  const int side = std::max(kMinPictureSide, std::min(control->width(), control->height()));
+  control->resize(side, side);
   host.resize(control->size());
   host.show();
   const QImage shot = Veltor::GrabAtRatio(control, 1.0);

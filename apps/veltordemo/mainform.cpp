@@ -89,7 +89,9 @@ void TMainForm::StepShade() {
 
 void TMainForm::on_LedCheck1_OnClick(QObject*) { ApplyLanguage(FLedCheck->Checked()); }
 
-void TMainForm::on_SmartTimer_TimerEvent(QObject*, bool) {
+void TMainForm::on_SmartTimer_TimerEvent(QObject*, bool) { RefreshMemory(); }
+
+void TMainForm::RefreshMemory() {
   FSysInfo->SetEvaluate(true);
   FMemTot->SetCaption(FSysInfo->SysMem());
   FMemFree->SetCaption(FSysInfo->SysMemFree());
@@ -103,8 +105,12 @@ void TMainForm::PlayWave(const QString& file) {
 
 void TMainForm::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
+  // Restoring a minimised window is no new start.
+  if (e->spontaneous()) return;
   PlayWave(Veltor::ChimeSound());
   FBackGround->SetAlign(Veltor::alClient);
+  // The read-out shows figures from the start, not after the first second.
+  RefreshMemory();
   // The about box comes once the window is on screen, not from inside its
   // first paint.
   if (!FAboutShown) QTimer::singleShot(0, this, &TMainForm::ShowAboutOnce);

@@ -60,6 +60,7 @@ class TMainForm : public QWidget {
   void ShowAboutOnce();
   void ShowAbout();
   void StepShade();
+  void RefreshMemory();
   void PlayWave(const QString& file);
 
   std::unique_ptr<TAboutBox> FAboutBox;
