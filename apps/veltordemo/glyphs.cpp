@@ -100,14 +100,11 @@ QPixmap MakeButtonGlyph(const QImage& picture) {
 }
 
 QImage ControlPicture(const QString& className) {
-  if (className.isEmpty() || !Veltor::TFormLoader::RegisteredClass(className) ||
-      Veltor::TFormLoader::IsComponentClass(className)) {
-    return QImage();
-  }
+  if (className.isEmpty() || !Veltor::TFormLoader::RegisteredClass(className)) return QImage();
   QWidget host;
   host.setAttribute(Qt::WA_DontShowOnScreen);
-  QObject* object = Veltor::TFormLoader::CreateObject(className, &host);
-  auto* control = qobject_cast<QWidget*>(object);
+  // A non-visual component is no widget and gets no picture.
+  auto* control = qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(className, &host));
   if (!control || control->size().isEmpty()) return QImage();
   // Long thin controls are asked to be square, so the small copy shows more
   // than a line; each keeps to its own size rules.

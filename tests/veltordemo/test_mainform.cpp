@@ -178,6 +178,11 @@ TEST(Glyphs, ControlsArePicturedComponentsAreDrawnAndTheKeyPixelIsFree) {
   const QImage led = ControlPicture(QStringLiteral("TLedButton"));
   ASSERT_FALSE(led.isNull());
   EXPECT_EQ(led.size(), QSize(kGlyphSize, kGlyphSize));
+  int drawn = 0;
+  for (int y = 0; y < led.height(); ++y) {
+    for (int x = 0; x < led.width(); ++x) drawn += qAlpha(led.pixel(x, y)) > 0;
+  }
+  EXPECT_GT(drawn, kGlyphSize * kGlyphSize / 4) << "the control is in the picture";
   EXPECT_TRUE(ControlPicture(QStringLiteral("TSmartTimer")).isNull()) << "non-visual";
   EXPECT_TRUE(ControlPicture(QStringLiteral("TNoSuchClass")).isNull());
 
