@@ -28,7 +28,7 @@ bool TFileScanner::TooLong() {
 }
 
 bool TFileScanner::NextToken(QByteArray* token) {
-  token->clear();
+  token->resize(0);  // keeps the buffer for the next token
   // Skip the white space before the token.
   for (;;) {
     if (FPos == FBlock.size() && !Fill()) return false;
@@ -48,7 +48,7 @@ bool TFileScanner::NextToken(QByteArray* token) {
 }
 
 bool TFileScanner::NextLine(QByteArray* line) {
-  line->clear();
+  line->resize(0);
   if (FPos == FBlock.size() && !Fill()) return false;
   FItemOffset = FBlockStart + FPos;
   for (;;) {

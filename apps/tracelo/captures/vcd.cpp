@@ -33,6 +33,22 @@ struct TCheckpoint {
   quint32 State;
 };
 
+// The bytes of `text` after its first, without copying them.
+QByteArray Rest(const QByteArray& text) { return QByteArray::fromRawData(text.constData() + 1, text.size() - 1); }
+
+// A time stamp's number; false for anything but digits or an overflow.
+bool ParseTime(const QByteArray& token, qint64* time) {
+  if (token.size() < 2 || token.size() > 19) return false;
+  qint64 t = 0;
+  for (qsizetype i = 1; i < token.size(); ++i) {
+    const char c = token[i];
+    if (c < '0' || c > '9') return false;
+    t = t * 10 + (c - '0');
+  }
+  *time = t;
+  return true;
+}
+
 // The seconds of one "$timescale" unit, 0 for anything else.
 double TimescaleSeconds(const QByteArray& text) {
   static const struct {
@@ -183,7 +199,7 @@ void TVcdSource::SetBits(const QByteArray& id, const QByteArray& bits, quint32* 
 bool TVcdSource::Change(TFileScanner& scan, const QByteArray& token, quint32* state, QString* reason) {
   const char kind = token[0];
   if (kind == '0' || kind == '1' || kind == 'x' || kind == 'X' || kind == 'z' || kind == 'Z') {
-    SetBits(token.mid(1), token.left(1), state);
+    SetBits(Rest(token), QByteArray::fromRawData(token.constData(), 1), state);
     return true;
   }
   if (kind == 'b' || kind == 'B' || kind == 'r' || kind == 'R' || kind == 's' || kind == 'S') {
@@ -192,7 +208,7 @@ bool TVcdSource::Change(TFileScanner& scan, const QByteArray& token, quint32* st
       *reason = scan.Error().isEmpty() ? QStringLiteral("the file ends inside a value change") : scan.Error();
       return false;
     }
-    if (kind == 'b' || kind == 'B') SetBits(id, token.mid(1), state);
+    if (kind == 'b' || kind == 'B') SetBits(id, Rest(token), state);
     return true;
   }
   *reason = QStringLiteral("\"%1\" at byte %2 is no value change")
@@ -219,9 +235,8 @@ bool TVcdSource::Open(const QString& fileName, QString* error) {
   qint64 lastCheckpoint = -kCheckpointBytes;
   while (scan.NextToken(&token)) {
     if (token.startsWith('#')) {
-      bool ok = false;
-      const qint64 t = token.mid(1).toLongLong(&ok);
-      if (!ok || t < 0)
+      qint64 t = 0;
+      if (!ParseTime(token, &t))
         return Fail(QStringLiteral("the time \"%1\" does not read").arg(QString::fromLatin1(token.left(40))), error);
       if (t < time) return Fail(QStringLiteral("the time goes back from %1 to %2").arg(time).arg(t), error);
       if (scan.ItemOffset() - lastCheckpoint >= kCheckpointBytes) {
@@ -271,7 +286,9 @@ bool TVcdSource::ReadWindow(qint64 start, int count, std::vector<quint32>* sampl
   };
   while (index < end && scan.NextToken(&token)) {
     if (token.startsWith('#')) {
-      fillTo(token.mid(1).toLongLong() / FStep);
+      qint64 t = 0;
+      ParseTime(token, &t);
+      fillTo(t / FStep);
     } else if (token.startsWith('$')) {
       if (token == "$comment") SkipToEnd(scan);
     } else if (!Change(scan, token, &state, &reason)) {
