@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -30,6 +31,12 @@ class ConsoleUI : public Veltor::TModalUI {
   void Beep() override {}
   int Exec(QDialog*) override { return 0; }
 };
+
+// The parser runs before the application object exists, so it does not know
+// the program's name yet.
+QString HelpText(const QCommandLineParser& parser) {
+  return parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("veltordemo"));
+}
 
 QStringList Arguments(int argc, char** argv) {
   QStringList args;
@@ -51,11 +58,11 @@ int main(int argc, char** argv) {
   parser.addOption(screenshotOption);
   parser.addOption(scaleOption);
   if (!parser.parse(Arguments(argc, argv))) {
-    std::fprintf(stderr, "veltordemo: %s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
+    std::fprintf(stderr, "veltordemo: %s\n%s", qPrintable(parser.errorText()), qPrintable(HelpText(parser)));
     return 2;
   }
-  if (parser.isSet(helpOption)) {
-    std::printf("%s", qPrintable(parser.helpText()));
+  if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+    std::printf("%s", qPrintable(HelpText(parser)));
     return 0;
   }
   if (parser.isSet(versionOption)) {
@@ -112,6 +119,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // Centred on the screen for window systems that do not maximise.
+  if (QScreen* screen = window->screen()) window->move(screen->availableGeometry().center() - window->rect().center());
   window->showMaximized();
   return app.exec();
 }
