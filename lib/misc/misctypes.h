@@ -12,9 +12,27 @@ Q_NAMESPACE
 enum TFileLocation { ApplicationPath, WindowsPath, PathInFileName };
 Q_ENUM_NS(TFileLocation)
 
+// The look of a rotated caption: plain, engraved, embossed, or with a shadow.
+enum T3DEffect { rlNormal, rlLowered, rlRaised, rlShadowed };
+Q_ENUM_NS(T3DEffect)
+
+// How fast a roll-up bar rolls: at once, or in steps of 50, 25 or 10 pixels.
+enum trRollSpeed { trImmediate, trFast, trMedium, trSlow };
+Q_ENUM_NS(trRollSpeed)
+
 }  // namespace MiscEnums
 
 using MiscEnums::ApplicationPath;
+using MiscEnums::rlLowered;
+using MiscEnums::rlNormal;
+using MiscEnums::rlRaised;
+using MiscEnums::rlShadowed;
+using MiscEnums::T3DEffect;
+using MiscEnums::trFast;
+using MiscEnums::trImmediate;
+using MiscEnums::trMedium;
+using MiscEnums::trRollSpeed;
+using MiscEnums::trSlow;
 using MiscEnums::PathInFileName;
 using MiscEnums::TFileLocation;
 using MiscEnums::WindowsPath;
