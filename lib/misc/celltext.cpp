@@ -74,8 +74,7 @@ void PaintCellText(TCanvas& canvas, const TRect& text, int y, const TCellText& t
   PaintCellTextAt(canvas, text, CellTextLeft(canvas, text, t), y, t, back, fore);
 }
 
-void PaintCellTextAt(TCanvas& canvas, const TRect& text, int x, int y, const TCellText& t, TColor back,
-                     TColor fore) {
+void PaintCellTextAt(TCanvas& canvas, const TRect& text, int x, int y, const TCellText& t, TColor back, TColor fore) {
   if (text.IsEmpty()) return;
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = back;

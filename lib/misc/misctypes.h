@@ -23,18 +23,18 @@ Q_ENUM_NS(trRollSpeed)
 }  // namespace MiscEnums
 
 using MiscEnums::ApplicationPath;
+using MiscEnums::PathInFileName;
 using MiscEnums::rlLowered;
 using MiscEnums::rlNormal;
 using MiscEnums::rlRaised;
 using MiscEnums::rlShadowed;
 using MiscEnums::T3DEffect;
+using MiscEnums::TFileLocation;
 using MiscEnums::trFast;
 using MiscEnums::trImmediate;
 using MiscEnums::trMedium;
 using MiscEnums::trRollSpeed;
 using MiscEnums::trSlow;
-using MiscEnums::PathInFileName;
-using MiscEnums::TFileLocation;
 using MiscEnums::WindowsPath;
 
 }  // namespace Veltor

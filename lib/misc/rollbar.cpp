@@ -57,14 +57,10 @@ TSpeedButton* TRollBar::MakeButton(const QString& caption, const QString& hint) 
 
 int TRollBar::RollStep(trRollSpeed speed) {
   switch (speed) {
-    case trFast:
-      return 50;
-    case trMedium:
-      return 25;
-    case trSlow:
-      return 10;
-    case trImmediate:
-      break;
+    case trFast: return 50;
+    case trMedium: return 25;
+    case trSlow: return 10;
+    case trImmediate: break;
   }
   return 0;
 }

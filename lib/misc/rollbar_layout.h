@@ -14,12 +14,12 @@ constexpr int kMaxCapHeight = 20;
 constexpr int kCaptionTextGap = 6;
 
 struct TRollBarLayout {
-  TRect Caption;    // the caption bar, inside the rings
+  TRect Caption;      // the caption bar, inside the rings
   int Collapsed = 0;  // the bar's height when rolled up
   int ButtonSize = 0;
   TRect Close;
   TRect Menu;
-  TRect Roll;  // the roll-up and roll-down buttons share this place
+  TRect Roll;   // the roll-up and roll-down buttons share this place
   TPoint Text;  // where the caption text starts
 };
 

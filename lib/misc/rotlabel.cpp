@@ -88,11 +88,8 @@ void TRotLabel::Paint() {
       pass(clWhite, o.X + 1, o.Y + 1);
       pass(clBlack, o.X - 1, o.Y - 1);
       break;
-    case rlShadowed:
-      pass(FShColor, o.X + FShOffSetH, o.Y + FShOffSetV);
-      break;
-    case rlNormal:
-      break;
+    case rlShadowed: pass(FShColor, o.X + FShOffSetH, o.Y + FShOffSetV); break;
+    case rlNormal: break;
   }
   pass(fore, o.X, o.Y);
 }

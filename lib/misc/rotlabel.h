@@ -44,9 +44,13 @@ class TRotLabel : public TCustomLabel {
   // The shadow's offset in screen pixels (y downwards); only the shadowed
   // look shows it.
   int rlShOffSetH() const { return FShOffSetH; }
-  void SetrlShOffSetH(int v) { Assign(FShOffSetH, v, [this] { ShadowMoved(); }); }
+  void SetrlShOffSetH(int v) {
+    Assign(FShOffSetH, v, [this] { ShadowMoved(); });
+  }
   int rlShOffSetV() const { return FShOffSetV; }
-  void SetrlShOffSetV(int v) { Assign(FShOffSetV, v, [this] { ShadowMoved(); }); }
+  void SetrlShOffSetV(int v) {
+    Assign(FShOffSetV, v, [this] { ShadowMoved(); });
+  }
   // Without it the caption stands on a box of the label's colour.
   bool rlTransparent() const { return FTransparent; }
   void SetrlTransparent(bool v) { Assign(FTransparent, v); }
