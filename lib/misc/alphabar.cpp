@@ -39,6 +39,8 @@ void TAlphaBar::SetSpacing(int& field, int v) {
 
 void TAlphaBar::SetAlphaButtons(const QStringList& v) {
   FLines = v;
+  // A stored form keeps its stored active character; Loaded builds.
+  if (ComponentState() & csLoading) return;
   FActive = QChar();
   Rebuild();
   emit OnValueChange(this);
@@ -82,6 +84,8 @@ void TAlphaBar::SetActiveButton(QChar v) {
 }
 
 // ---------------------------------------------------------------- buttons
+
+void TAlphaBar::Paint() { PaintPanelFrame(Canvas(), Width(), Height(), Look(), Color()); }
 
 void TAlphaBar::Loaded() {
   TPanel::Loaded();

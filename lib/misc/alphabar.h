@@ -12,7 +12,8 @@ namespace Veltor {
 
 class TAlphaBar : public TPanel {
   Q_OBJECT
-  Q_PROPERTY(QChar ActiveButton READ ActiveButton WRITE SetActiveButton)
+  // One character as text; empty for none.
+  Q_PROPERTY(QString ActiveButton READ ActiveButtonText WRITE SetActiveButtonText)
   Q_PROPERTY(bool AllowAllUp READ AllowAllUp WRITE SetAllowAllUp)
   Q_PROPERTY(QStringList AlphaButtons READ AlphaButtons WRITE SetAlphaButtons)
   Q_PROPERTY(int BlankXSize READ BlankXSize WRITE SetBlankXSize)
@@ -32,6 +33,8 @@ class TAlphaBar : public TPanel {
   // The character of the active button; code 0 for none.
   QChar ActiveButton() const { return FActive; }
   void SetActiveButton(QChar v);
+  QString ActiveButtonText() const { return FActive.isNull() ? QString() : QString(FActive); }
+  void SetActiveButtonText(const QString& v) { SetActiveButton(v.isEmpty() ? QChar() : v.front()); }
   // With latching buttons, the active one can be clicked up again.
   bool AllowAllUp() const { return FAllowAllUp; }
   void SetAllowAllUp(bool v);
@@ -75,6 +78,8 @@ class TAlphaBar : public TPanel {
   void OnValueChange(QObject* Sender);
 
  protected:
+  // The rings and the face only: the panel's caption is not shown.
+  void Paint() override;
   void Loaded() override;
   void Resized() override;
 

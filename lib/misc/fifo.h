@@ -13,7 +13,8 @@ namespace Veltor {
 class TFiFo : public TRahmen {
   Q_OBJECT
   Q_PROPERTY(QString Text READ Text WRITE SetText)
-  Q_PROPERTY(QChar TextChar READ TextChar WRITE SetTextChar STORED false)
+  // Text of one character: the last one; writing appends its first.
+  Q_PROPERTY(QString TextChar READ TextCharText WRITE SetTextCharText STORED false)
   Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
   Q_PROPERTY(Veltor::TColor ColTxtBack READ ColTxtBack WRITE SetColTxtBack)
   Q_PROPERTY(Veltor::FoundationEnums::TPanelBevel TextBevel READ TextBevel WRITE SetTextBevel)
@@ -26,6 +27,10 @@ class TFiFo : public TRahmen {
   // The last character (code 0 when empty); writing appends one.
   QChar TextChar() const { return FText.isEmpty() ? QChar() : FText.back(); }
   void SetTextChar(QChar c);
+  QString TextCharText() const { return QString(TextChar()); }
+  void SetTextCharText(const QString& v) {
+    if (!v.isEmpty()) SetTextChar(v.front());
+  }
   // No typing; the field also leaves the tab order.
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool v) { Assign(FReadOnly, v); }

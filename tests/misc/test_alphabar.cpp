@@ -1,4 +1,10 @@
 #include "misc/alphabar.h"
+#include "misc/fifo.h"
+#include "misc/misc_classes.h"
+#include "misc/rollbar.h"
+#include "misc/rotlabel.h"
+
+#include "formtest.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +147,38 @@ TEST(AlphaBar, ButtonsAreRebuiltOnGeometryChange) {
   EXPECT_EQ(DownChars(bar), QStringLiteral("D"));
   bar.SetButtonHeight(-4);
   EXPECT_EQ(bar.ButtonHeight(), 0);
+}
+
+TEST(AlphaBar, StoredFormBuildsThePanelControls) {
+  RegisterMiscClasses();
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
+  <widget class="TAlphaBar" name="Index">
+   <property name="ActiveButton"><string>B</string></property>
+   <property name="AlphaButtons"><stringlist><string>AB</string><string>CD</string></stringlist></property>
+   <property name="RastButtons"><bool>true</bool></property>
+  </widget>
+  <widget class="TRotLabel" name="Tilted">
+   <property name="rlAngle"><number>450</number></property>
+   <property name="rlStyle3D"><enum>rlShadowed</enum></property>
+  </widget>
+  <widget class="TRollBar" name="Roller">
+   <property name="RollSpeed"><enum>trSlow</enum></property>
+   <property name="CapHeight"><number>16</number></property>
+  </widget>
+  <widget class="TFiFo" name="Received">
+   <property name="TextBevel"><enum>bvRaised</enum></property>
+   <property name="Text"><string>OK</string></property>
+  </widget>)");
+  ASSERT_TRUE(form);
+  auto* bar = form->findChild<TAlphaBar*>("Index");
+  ASSERT_TRUE(bar);
+  EXPECT_EQ(Chars(*bar), QStringLiteral("ABCD"));
+  EXPECT_EQ(bar->ActiveButton(), QChar('B'));
+  EXPECT_EQ(DownChars(*bar), QStringLiteral("B"));
+  EXPECT_EQ(form->findChild<TRotLabel*>("Tilted")->rlAngle(), 90);
+  EXPECT_EQ(form->findChild<TRotLabel*>("Tilted")->rlStyle3D(), rlShadowed);
+  EXPECT_EQ(form->findChild<TRollBar*>("Roller")->RollSpeed(), trSlow);
+  EXPECT_EQ(form->findChild<TFiFo*>("Received")->TextBevel(), bvRaised);
+  EXPECT_EQ(form->findChild<TFiFo*>("Received")->Text(), QStringLiteral("OK"));
 }
