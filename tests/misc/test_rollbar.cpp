@@ -64,6 +64,9 @@ TEST(RollBar, RollHeightsStepDownAndUp) {
   up.push_back(18);
   EXPECT_EQ(RollUpHeights(150, 18, 10), up);
   EXPECT_EQ(RollUpHeights(150, 18, 0), std::vector<int>{18});
+  // Landing on the collapsed height does not pass it twice.
+  EXPECT_EQ(RollUpHeights(38, 18, 10), (std::vector<int>{38, 28, 18}));
+  EXPECT_EQ(RollDownHeights(18, 30, 9), (std::vector<int>{18, 24, 30}));
   // Down grows by two thirds of the step.
   EXPECT_EQ(RollDownHeights(18, 40, 10), (std::vector<int>{18, 24, 30, 36, 40}));
   EXPECT_EQ(RollDownHeights(18, 40, 0), std::vector<int>{40});
