@@ -71,11 +71,14 @@ int CellTextLeft(const TCanvas& canvas, const TRect& text, const TCellText& t) {
 }
 
 void PaintCellText(TCanvas& canvas, const TRect& text, int y, const TCellText& t, TColor back, TColor fore) {
+  PaintCellTextAt(canvas, text, CellTextLeft(canvas, text, t), y, t, back, fore);
+}
+
+void PaintCellTextAt(TCanvas& canvas, const TRect& text, int x, int y, const TCellText& t, TColor back, TColor fore) {
   if (text.IsEmpty()) return;
   canvas.Brush.Style = bsSolid;
   canvas.Brush.Color = back;
   canvas.Font.Color = fore;
-  const int x = CellTextLeft(canvas, text, t);
   canvas.TextRect(text, x, y, t.Cells + t.Tail);
   if (t.Cursor < 1 || t.Cursor > t.Cells.size()) return;
   const int left = std::max(x + canvas.TextWidth(t.Cells.left(t.Cursor - 1)), text.Left + kCursorInset);

@@ -43,6 +43,8 @@ void FitCellFont(TFont& font, int h);
 // The layers, in drawing order.
 void PaintTextBevel(TCanvas& canvas, const TCellFieldLayout& layout, TPanelBevel bevel, TColor textBack);
 void PaintCellText(TCanvas& canvas, const TRect& text, int y, const TCellText& t, TColor back, TColor fore);
+// The same with the text starting at x instead of ending at text.Right.
+void PaintCellTextAt(TCanvas& canvas, const TRect& text, int x, int y, const TCellText& t, TColor back, TColor fore);
 void PaintCellLed(TCanvas& canvas, const TRect& led, TColor lit, bool on);
 
 // The left edge of the text, which ends at text.Right.

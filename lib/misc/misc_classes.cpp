@@ -2,10 +2,14 @@
 
 #include "foundation/foundation_classes.h"
 #include "host/formloader.h"
+#include "misc/alphabar.h"
 #include "misc/background.h"
+#include "misc/fifo.h"
 #include "misc/inieditor.h"
 #include "misc/keypad.h"
 #include "misc/numedit.h"
+#include "misc/rollbar.h"
+#include "misc/rotlabel.h"
 
 namespace Veltor {
 
@@ -17,6 +21,10 @@ void RegisterMiscClasses() {
   TFormLoader::RegisterClass<TJoyStick>();
   TFormLoader::RegisterClass<TUpDownT>();
   TFormLoader::RegisterClass<TLeftRightT>();
+  TFormLoader::RegisterClass<TRotLabel>();
+  TFormLoader::RegisterClass<TRollBar>();
+  TFormLoader::RegisterClass<TFiFo>();
+  TFormLoader::RegisterClass<TAlphaBar>();
 }
 
 }  // namespace Veltor
