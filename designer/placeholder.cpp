@@ -2,10 +2,34 @@
 
 #include <QPainter>
 
+#include <cstring>
+
 namespace VeltorDesigner {
 
+namespace {
+
+// moc's string table: pairs of (offset, length) from its start, then the
+// characters. The class name is string 0.
+QVector<uint> RenamedStrings(const QMetaObject& meta, const QByteArray& className) {
+  const uint* table = meta.d.stringdata;
+  const uint count = table[0] / (2 * sizeof(uint));
+  uint end = table[0];
+  for (uint i = 0; i < count; ++i) end = qMax(end, table[2 * i] + table[2 * i + 1] + 1);
+  QVector<uint> strings((end + className.size() + 1 + sizeof(uint) - 1) / sizeof(uint) + 1, 0);
+  std::memcpy(strings.data(), table, end);
+  strings[0] = end;
+  strings[1] = uint(className.size());
+  std::memcpy(reinterpret_cast<char*>(strings.data()) + end, className.constData(), className.size());
+  return strings;
+}
+
+}  // namespace
+
 TComponentPlaceholder::TComponentPlaceholder(const QString& className, QWidget* parent)
-    : QWidget(parent), FClassName(className) {
+    : TPlaceholderTile(parent), FClassName(className) {
+  FStrings = RenamedStrings(TPlaceholderTile::staticMetaObject, className.toLatin1());
+  FMetaObject = TPlaceholderTile::staticMetaObject;
+  FMetaObject.d.stringdata = FStrings.constData();
   resize(kSide, kSide);
   setToolTip(className);
 }

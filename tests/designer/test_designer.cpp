@@ -132,6 +132,14 @@ TEST(DesignerPlugin, ShowsComponentsAsSmallPlaceholders) {
     EXPECT_LE(placeholder->width(), 32);
     EXPECT_LE(placeholder->height(), 32);
     EXPECT_TRUE(placeholder->toolTip().contains(name));
+    // Designer saves a widget under its meta-object's class name; the widget's
+    // own properties still read through that meta-object.
+    const QMetaObject* meta = placeholder->metaObject();
+    EXPECT_EQ(QString::fromLatin1(meta->className()), className);
+    EXPECT_TRUE(placeholder->inherits("QWidget"));
+    const int geometry = meta->indexOfProperty("geometry");
+    ASSERT_GE(geometry, 0);
+    EXPECT_EQ(meta->property(geometry).read(placeholder.get()).toRect(), placeholder->geometry());
     ++components;
   }
   EXPECT_GT(components, 0);
