@@ -40,6 +40,8 @@ function(veltor_add_library name)
   add_library(${target} STATIC ${ARG_SOURCES})
   add_library(Veltor::${name} ALIAS ${target})
   set_target_properties(${target} PROPERTIES EXPORT_NAME ${name})
+  # Tools that offer every class (the Designer plugin) read this list.
+  set_property(GLOBAL APPEND PROPERTY VELTOR_LIBRARIES ${name})
   target_include_directories(${target} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/lib>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/veltor>)

@@ -2,6 +2,7 @@
 // size, for a person to look at.
 //
 //   veltor_gallery [--scale N] [--screenshot FILE.png] [--each DIR]
+//   veltor_gallery --help | --version
 //
 // --screenshot writes one contact sheet with the class names under the
 // pictures; --each writes DIR/<class>.png per class. Either makes the program
@@ -22,6 +23,7 @@
 #include "text/text_classes.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,15 +33,59 @@
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: veltor_gallery [--scale N] [--screenshot FILE.png] [--each DIR]\n");
-  return 2;
-}
-
 bool Save(const QImage& image, const QString& path) {
   if (image.save(path)) return true;
   std::fprintf(stderr, "veltor_gallery: cannot write %s\n", qPrintable(path));
   return false;
+}
+
+// Reads the command line. Returns -1 to go on, or the exit status after
+// --help, --version or a wrong option (2).
+int ParseCommandLine(int argc, char** argv, double* scale, QString* sheetPath, QString* eachDir) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Every control and component of the Veltor library at its default size.\n"
+                     "--screenshot and --each render offscreen and exit; without them the sheet\n"
+                     "is shown in a window (or, without a display, written to gallery.png)."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show these options and exit."));
+  const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+  const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                       QStringLiteral("Draw at <n> device pixels per pixel, 1 to 8 (default 1)."),
+                                       QStringLiteral("n"));
+  const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                      QStringLiteral("Write one contact sheet with the class names to <png>."),
+                                      QStringLiteral("png"));
+  const QCommandLineOption each(QStringLiteral("each"), QStringLiteral("Write <dir>/<class>.png for every class."),
+                                QStringLiteral("dir"));
+  parser.addOptions({help, version, scaleOption, screenshot, each});
+
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const auto usageError = [](const QString& text) {
+    std::fprintf(stderr, "veltor_gallery: %s\nTry 'veltor_gallery --help' for the options.\n", qPrintable(text));
+    return 2;
+  };
+  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (parser.isSet(help)) {
+    std::printf("%s", qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"),
+                                                           QLatin1String("veltor_gallery"))));
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    std::printf("veltor_gallery %s\n", VELTOR_VERSION);
+    return 0;
+  }
+  if (!parser.positionalArguments().isEmpty())
+    return usageError(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+  if (parser.isSet(scaleOption)) {
+    bool ok = false;
+    *scale = parser.value(scaleOption).toDouble(&ok);
+    if (!ok || !(*scale >= 1 && *scale <= 8)) return usageError(QStringLiteral("--scale takes a number from 1 to 8"));
+  }
+  *sheetPath = parser.value(screenshot);
+  *eachDir = parser.value(each);
+  return -1;
 }
 
 }  // namespace
@@ -47,20 +93,8 @@ bool Save(const QImage& image, const QString& path) {
 int main(int argc, char** argv) {
   QString sheetPath, eachDir;
   double scale = 1;  // device pixels per pixel of the pictures
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]);
-    if (arg == QLatin1String("--scale") && i + 1 < argc) {
-      bool ok = false;
-      scale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
-      if (!ok || !(scale >= 1 && scale <= 8)) return Usage();
-    } else if (arg == QLatin1String("--screenshot") && i + 1 < argc) {
-      sheetPath = QString::fromLocal8Bit(argv[++i]);
-    } else if (arg == QLatin1String("--each") && i + 1 < argc) {
-      eachDir = QString::fromLocal8Bit(argv[++i]);
-    } else {
-      return Usage();
-    }
-  }
+  const int status = ParseCommandLine(argc, argv, &scale, &sheetPath, &eachDir);
+  if (status >= 0) return status;
   const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   bool batch = !sheetPath.isEmpty() || !eachDir.isEmpty();
   if (headless && !batch) {

@@ -5,6 +5,7 @@
 //   tracelo --screenshot PNG [FILE]      render the main window to PNG and exit
 //   tracelo --scale N ...                draw at N device pixels per pixel (1..8)
 //   tracelo --export-listing OUT [FILE]  write the text listing of the buffer and exit
+//   tracelo --help | --version
 //
 // A capture is a value change dump, a sigrok session or a CSV file of 0/1
 // columns; what part of it the buffer shows is printed and in the title.
@@ -17,6 +18,7 @@
 #include "tracelo.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -37,41 +39,86 @@ class ConsoleUI : public Veltor::TModalUI {
   int Exec(QDialog*) override { return 0; }
 };
 
-int Usage() {
-  std::fprintf(stderr, "usage: tracelo [--scale N] [--from N] [--screenshot PNG | --export-listing OUT] [FILE]\n");
-  return 2;
+// The options of the command line; tracelo --help prints them.
+struct Options {
+  QString File, Screenshot, Listing;
+  double Scale = 0;  // 0: the screen's own ratio
+  qint64 From = 0;
+};
+
+// Reads the command line into options. Returns -1 to go on, or the exit
+// status after --help, --version or a wrong option (2).
+int ParseCommandLine(int argc, char** argv, Options* options) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("The logic analyzer viewer.\n"
+                     "FILE is a sample file or a capture of another tool: a value change dump,\n"
+                     "a sigrok session or a CSV file of 0/1 columns. The two output options never\n"
+                     "show a dialog; a file that cannot be read makes them print the reason and\n"
+                     "exit with status 1."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Show these options and exit."));
+  const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Show the version and exit."));
+  const QCommandLineOption scale(QStringLiteral("scale"),
+                                 QStringLiteral("Draw at <n> device pixels per pixel, 1 to 8 (default: the screen's)."),
+                                 QStringLiteral("n"));
+  const QCommandLineOption from(QStringLiteral("from"),
+                                QStringLiteral("Show a capture from its sample <n> on (default 0)."),
+                                QStringLiteral("n"));
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"), QStringLiteral("Render the main window to <png> and exit."), QStringLiteral("png"));
+  const QCommandLineOption listing(QStringLiteral("export-listing"),
+                                   QStringLiteral("Write the text listing of the buffer to <out> and exit."),
+                                   QStringLiteral("out"));
+  parser.addOptions({help, version, scale, from, screenshot, listing});
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The sample file or capture to open at start."),
+                               QStringLiteral("[FILE]"));
+
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const auto usageError = [](const QString& text) {
+    std::fprintf(stderr, "tracelo: %s\nTry 'tracelo --help' for the options.\n", qPrintable(text));
+    return 2;
+  };
+  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (parser.isSet(help)) {
+    std::printf("%s",
+                qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tracelo"))));
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    std::printf("tracelo %s\n", VELTOR_VERSION);
+    return 0;
+  }
+  if (parser.isSet(scale)) {
+    bool ok = false;
+    options->Scale = parser.value(scale).toDouble(&ok);
+    if (!ok || !(options->Scale >= 1 && options->Scale <= 8))
+      return usageError(QStringLiteral("--scale takes a number from 1 to 8"));
+  }
+  if (parser.isSet(from)) {
+    bool ok = false;
+    options->From = parser.value(from).toLongLong(&ok);
+    if (!ok || options->From < 0) return usageError(QStringLiteral("--from takes a sample number from 0 on"));
+  }
+  options->Screenshot = parser.value(screenshot);
+  options->Listing = parser.value(listing);
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1)
+    return usageError(QStringLiteral("one file at most, not \"%1\"").arg(files.join(QLatin1Char(' '))));
+  if (!files.isEmpty()) options->File = files.first();
+  return -1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QString file, screenshot, listing;
-  double scale = 0;  // 0: the screen's own ratio
-  qint64 from = 0;
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]);
-    if (arg == QLatin1String("--scale") && i + 1 < argc) {
-      bool ok = false;
-      scale = QString::fromLocal8Bit(argv[++i]).toDouble(&ok);
-      if (!ok || !(scale >= 1 && scale <= 8)) {
-        std::fprintf(stderr, "tracelo: --scale takes a number from 1 to 8\n");
-        return 2;
-      }
-    } else if (arg == QLatin1String("--from") && i + 1 < argc) {
-      bool ok = false;
-      from = QString::fromLocal8Bit(argv[++i]).toLongLong(&ok);
-      if (!ok || from < 0) {
-        std::fprintf(stderr, "tracelo: --from takes a sample number from 0 on\n");
-        return 2;
-      }
-    } else if ((arg == QLatin1String("--screenshot") || arg == QLatin1String("--export-listing")) && i + 1 < argc) {
-      (arg == QLatin1String("--screenshot") ? screenshot : listing) = QString::fromLocal8Bit(argv[++i]);
-    } else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty()) {
-      return Usage();
-    } else {
-      file = arg;
-    }
-  }
+  Options options;
+  const int status = ParseCommandLine(argc, argv, &options);
+  if (status >= 0) return status;
+  const QString &file = options.File, &screenshot = options.Screenshot, &listing = options.Listing;
+  const double scale = options.Scale;
+  const qint64 from = options.From;
   const bool batch = !screenshot.isEmpty() || !listing.isEmpty();
   const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if ((batch || headless) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -32,4 +32,16 @@ head -n 1 "$work/cap.txt" | grep -q '^ 0000:  hex: 03' || fail "first capture li
 "$tracelo" --from 4 --export-listing "$work/z.txt" "$work/cap.csv" 2> "$work/err.txt" && fail "a start past the end must fail"
 grep -q 'cap.csv' "$work/err.txt" || fail "the reason names the capture"
 "$tracelo" --from -1 "$work/cap.csv" 2> /dev/null; [ $? -eq 2 ] || fail "a negative start is a usage error"
+timeout 20 "$tracelo" --scale 0 "$work/cap.csv" 2> /dev/null; [ $? -eq 2 ] || fail "a scale below 1 is a usage error"
+timeout 20 "$tracelo" "$work/cap.csv" "$sample" 2> /dev/null; [ $? -eq 2 ] || fail "two files are a usage error"
+
+# Help, version and wrong options.
+"$tracelo" --help > "$work/help.txt" || fail "--help exits with 0"
+for option in --help --version --scale --from --screenshot --export-listing FILE; do
+  grep -q -- "$option" "$work/help.txt" || fail "--help describes $option"
+done
+"$tracelo" --version | grep -qx 'tracelo [0-9]*\.[0-9]*\.[0-9]*' || fail "--version prints the version"
+"$tracelo" --no-such-option 2> "$work/err.txt" > /dev/null; [ $? -eq 2 ] || fail "a wrong option exits with 2"
+grep -q "no-such-option" "$work/err.txt" || fail "the message names the wrong option: $(cat "$work/err.txt")"
+"$tracelo" --from 2> /dev/null; [ $? -eq 2 ] || fail "a missing value is a usage error"
 echo "tracelo command line: all checks passed"

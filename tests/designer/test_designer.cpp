@@ -1,0 +1,186 @@
+// The Designer plugin loaded as Designer loads it, compared with the
+// libraries' own registry.
+#include "formtest.h"
+#include "registry.h"
+#include "testutil.h"
+
+#include "foundation/panel.h"
+#include "host/formloader.h"
+
+#include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
+
+#include <QDebug>
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QMetaProperty>
+#include <QPluginLoader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+using Plugins = std::map<QString, QDesignerCustomWidgetInterface*>;
+
+// The plugin's widgets by class name; the plugin stays loaded for the process.
+const Plugins& LoadedPlugins() {
+  static Plugins plugins;
+  if (plugins.empty()) {
+    static QPluginLoader loader(QStringLiteral(VELTOR_DESIGNER_PLUGIN));
+    auto* collection = qobject_cast<QDesignerCustomWidgetCollectionInterface*>(loader.instance());
+    if (!collection) ADD_FAILURE() << qPrintable(loader.errorString());
+    if (collection) {
+      for (QDesignerCustomWidgetInterface* widget : collection->customWidgets()) plugins[widget->name()] = widget;
+    }
+  }
+  return plugins;
+}
+
+// Every class of the registry: its meta-object's name by registered name.
+std::map<QString, QString> RegisteredClasses() {
+  VeltorDesigner::RegisterLibraryClasses();
+  std::map<QString, QString> classes;
+  for (const QString& name : Veltor::TFormLoader::RegisteredClasses())
+    classes[name] = QString::fromLatin1(Veltor::TFormLoader::RegisteredClass(name)->className());
+  return classes;
+}
+
+// A property value as text; the plugin holds its own copy of the libraries,
+// so values of library types are compared by what they print, and property
+// groups by the values of their fields.
+QString Describe(const QVariant& value) {
+  if (value.metaType().flags() & QMetaType::IsEnumeration) return QString::number(value.toInt());
+  if (value.metaType().flags() & QMetaType::PointerToQObject) {
+    const QObject* group = *static_cast<QObject* const*>(value.constData());
+    if (!group) return QStringLiteral("null");
+    QString fields;
+    const QMetaObject* meta = group->metaObject();
+    for (int i = QObject::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i)
+      fields += QStringLiteral("%1=%2 ").arg(QLatin1String(meta->property(i).name()),
+                                             Describe(meta->property(i).read(group)));
+    return fields;
+  }
+  QString text;
+  QDebug(&text) << value;
+  return text;
+}
+
+TEST(DesignerPlugin, OffersEveryRegisteredClassInTheVeltorGroup) {
+  const Plugins& plugins = LoadedPlugins();
+  const auto classes = RegisteredClasses();
+  ASSERT_FALSE(classes.empty());
+  EXPECT_EQ(plugins.size(), classes.size());
+  for (const auto& [name, className] : classes) {
+    SCOPED_TRACE(qPrintable(name));
+    const auto found = plugins.find(className);
+    ASSERT_NE(found, plugins.end()) << "not offered";
+    QDesignerCustomWidgetInterface* plugin = found->second;
+    EXPECT_EQ(plugin->group(), QStringLiteral("Veltor"));
+    EXPECT_TRUE(plugin->toolTip().contains(name));
+    EXPECT_FALSE(plugin->icon().isNull());
+    // The header that declares the class, as the library installs it.
+    EXPECT_EQ(plugin->includeFile(), VeltorDesigner::HeaderOfClass(name));
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(VELTOR_LIB_DIR "/") + plugin->includeFile()))
+        << qPrintable(plugin->includeFile());
+    // Panels hold other controls in Designer as they do in forms.
+    EXPECT_EQ(plugin->isContainer(),
+              Veltor::TFormLoader::RegisteredClass(name)->inherits(&Veltor::TPanel::staticMetaObject));
+  }
+}
+
+TEST(DesignerPlugin, CreatesControlsWithTheLibraryDefaults) {
+  const Plugins& plugins = LoadedPlugins();
+  int controls = 0;
+  for (const auto& [name, className] : RegisteredClasses()) {
+    if (Veltor::TFormLoader::IsComponentClass(name)) continue;
+    SCOPED_TRACE(qPrintable(name));
+    ASSERT_TRUE(plugins.count(className));
+    QDesignerCustomWidgetInterface* plugin = plugins.at(className);
+    std::unique_ptr<QWidget> made(plugin->createWidget(nullptr));
+    std::unique_ptr<QObject> reference(Veltor::TFormLoader::CreateObject(name, nullptr));
+    ASSERT_TRUE(made && reference);
+    ASSERT_EQ(QString::fromLatin1(made->metaObject()->className()), className);
+    const QMetaObject* meta = reference->metaObject();
+    for (int i = QWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+      const char* property = meta->property(i).name();
+      EXPECT_EQ(Describe(made->property(property)), Describe(reference->property(property))) << property;
+    }
+    // A new control in a form is placed at the size the library gives it.
+    QDomDocument dom;
+    ASSERT_TRUE(dom.setContent(plugin->domXml()));
+    const QDomElement widget = dom.documentElement().firstChildElement(QStringLiteral("widget"));
+    EXPECT_EQ(widget.attribute(QStringLiteral("class")), className);
+    const QDomElement rect =
+        widget.firstChildElement(QStringLiteral("property")).firstChildElement(QStringLiteral("rect"));
+    EXPECT_EQ(rect.firstChildElement(QStringLiteral("width")).text().toInt(), made->width());
+    EXPECT_EQ(rect.firstChildElement(QStringLiteral("height")).text().toInt(), made->height());
+    ++controls;
+  }
+  EXPECT_GT(controls, 0);
+}
+
+TEST(DesignerPlugin, ShowsComponentsAsSmallPlaceholders) {
+  const Plugins& plugins = LoadedPlugins();
+  int components = 0;
+  for (const auto& [name, className] : RegisteredClasses()) {
+    if (!Veltor::TFormLoader::IsComponentClass(name)) continue;
+    SCOPED_TRACE(qPrintable(name));
+    std::unique_ptr<QWidget> placeholder(plugins.at(className)->createWidget(nullptr));
+    ASSERT_TRUE(placeholder);
+    EXPECT_LE(placeholder->width(), 32);
+    EXPECT_LE(placeholder->height(), 32);
+    EXPECT_TRUE(placeholder->toolTip().contains(name));
+    // Designer saves a widget under its meta-object's class name; the widget's
+    // own properties still read through that meta-object.
+    const QMetaObject* meta = placeholder->metaObject();
+    EXPECT_EQ(QString::fromLatin1(meta->className()), className);
+    EXPECT_TRUE(placeholder->inherits("QWidget"));
+    const int geometry = meta->indexOfProperty("geometry");
+    ASSERT_GE(geometry, 0);
+    EXPECT_EQ(meta->property(geometry).read(placeholder.get()).toRect(), placeholder->geometry());
+    ++components;
+  }
+  EXPECT_GT(components, 0);
+}
+
+// A form as Designer saves it: namespaced class names and a customwidgets
+// section naming the headers.
+TEST(DesignerForms, LoadAndLookLikeTheControlMadeInCode) {
+  VeltorDesigner::RegisterLibraryClasses();
+  const QString text = QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+<ui version="4.0">
+ <class>Form</class>
+ <widget class="QWidget" name="Form">
+  <property name="geometry"><rect><x>0</x><y>0</y><width>240</width><height>220</height></rect></property>
+  <widget class="Veltor::TMeter270" name="meter270">
+   <property name="geometry"><rect><x>10</x><y>10</y><width>200</width><height>200</height></rect></property>
+   <property name="Value"><double>42.000000000000000</double></property>
+  </widget>
+ </widget>
+ <customwidgets>
+  <customwidget>
+   <class>Veltor::TMeter270</class>
+   <extends>QWidget</extends>
+   <header>meters/meter270.h</header>
+  </customwidget>
+ </customwidgets>
+ <resources/>
+ <connections/>
+</ui>
+)");
+  VeltorTest::FormFiles files;
+  std::unique_ptr<QWidget> form = files.Load(text);
+  ASSERT_TRUE(form);
+  auto* stored = form->findChild<QWidget*>(QStringLiteral("meter270"));
+  ASSERT_TRUE(stored);
+  std::unique_ptr<QObject> made(Veltor::TFormLoader::CreateObject(QStringLiteral("TMeter270"), nullptr));
+  auto* inCode = qobject_cast<QWidget*>(made.get());
+  ASSERT_TRUE(inCode);
+  inCode->resize(200, 200);
+  inCode->setProperty("Value", 42.0);
+  EXPECT_EQ(VeltorTest::ImageDifference(stored->grab().toImage(), inCode->grab().toImage()), QString());
+}
+
+}  // namespace
