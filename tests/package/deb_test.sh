@@ -12,9 +12,9 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb="$(ls "$work"/veltor_*.deb 2> /dev/null | head -n 1)"
 [ -n "$deb" ] || fail "no veltor_*.deb written"
 dpkg -c "$deb" > "$work/files.txt" || fail "dpkg -c"
-for file in ./usr/bin/tracelo ./usr/bin/veltor_gallery \
-    ./usr/share/applications/tracelo.desktop ./usr/share/applications/veltor-gallery.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/tracelo.svg ./usr/share/icons/hicolor/scalable/apps/veltor-gallery.svg \
+for file in ./usr/bin/tracelo ./usr/bin/veltordemo ./usr/bin/veltor_gallery \
+    ./usr/share/applications/tracelo.desktop ./usr/share/applications/veltordemo.desktop ./usr/share/applications/veltor-gallery.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/tracelo.svg ./usr/share/icons/hicolor/scalable/apps/veltordemo.svg ./usr/share/icons/hicolor/scalable/apps/veltor-gallery.svg \
     ./usr/include/veltor/meters/meter270.h ./usr/include/veltor/host/formloader.h \
     /libveltor_meters.a /cmake/Veltor/VeltorConfig.cmake /cmake/Veltor/VeltorConfigVersion.cmake \
     /qt6/plugins/designer/libveltor_designer.so; do
@@ -22,7 +22,7 @@ for file in ./usr/bin/tracelo ./usr/bin/veltor_gallery \
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the programs' shared libraries are dependencies"
 # The menu entries start programs the package holds, with icons it holds.
-for entry in tracelo veltor-gallery; do
+for entry in tracelo veltordemo veltor-gallery; do
   dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$entry.desktop" > "$work/$entry.desktop"
   program="$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$work/$entry.desktop")"
   icon="$(sed -n 's/^Icon=//p' "$work/$entry.desktop")"
