@@ -1,5 +1,7 @@
 #include "launchtable.h"
 
+#include "buttondemos.h"
+
 namespace VeltorDemo {
 
 const char* const kExitButton = "ExitBtn";
@@ -16,7 +18,7 @@ QString TLaunchButton::Hint() const {
 const std::vector<TLaunchButton>& LaunchButtons() {
   static const std::vector<TLaunchButton> buttons = {
       {"Bevel3DBtn", "TBevel3D", "TBevel3D",
-       "Rahmen mit Innen- und Außenkante, Beschriftung und Schriftfarbe frei wählbar", nullptr},
+       "Rahmen mit Innen- und Außenkante, Beschriftung und Schriftfarbe frei wählbar", Dialog<TBevelDemo>()},
       {"LedTastBtn", "TLedButton", "TLedButton", "Taster mit eingebauter LED, rastend oder tastend, mit Blinkfunktion",
        nullptr},
       {"ExitBtn", "Beenden", "", "Demo beenden und das Programm schließen", nullptr},
