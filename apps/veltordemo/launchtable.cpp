@@ -20,7 +20,7 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"Bevel3DBtn", "TBevel3D", "TBevel3D",
        "Rahmen mit Innen- und Außenkante, Beschriftung und Schriftfarbe frei wählbar", Dialog<TBevelDemo>()},
       {"LedTastBtn", "TLedButton", "TLedButton", "Taster mit eingebauter LED, rastend oder tastend, mit Blinkfunktion",
-       nullptr},
+       Dialog<TLedTastDemo>()},
       {"ExitBtn", "Beenden", "", "Demo beenden und das Programm schließen", nullptr},
       {"SchiebeSchBtn", "TSlideButton", "TSlideButton", "Schiebeschalter mit zwei Stellungen, waagrecht oder senkrecht",
        nullptr},

@@ -1,5 +1,7 @@
+#include "buttons/ledbutton.h"
 #include "buttons/textspin.h"
 #include "demodialog.h"
+#include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
 #include "launchtable.h"
 #include "radiogroup.h"
@@ -17,6 +19,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace Veltor;
 using namespace VeltorDemo;
@@ -39,13 +42,22 @@ struct DialogRow {
   const char* Caption;
   std::vector<Shown> Components;
   std::vector<Stored> Values;
+  std::vector<Stored> AfterTicks;  // values after kTicks ticks of the clock
 };
+
+constexpr int kTicks = 12;
 
 // Every dialog of the launcher with what it shows and a few values its form
 // stores.
 const std::vector<DialogRow>& Dialogs() {
   static const std::vector<DialogRow> rows = {
-      {"TBevelDemo", "Bevel 3D", {{"Veltor::TBevel3D", 2}}, {{"Bevel3D1", "BevelOut", int(bvRaised)}}},
+      {"TBevelDemo", "Bevel 3D", {{"Veltor::TBevel3D", 2}}, {{"Bevel3D1", "BevelOut", int(bvRaised)}}, {}},
+      // The running light steps every 5 ticks.
+      {"TLedTastDemo",
+       "Led-Tasten Demo",
+       {{"Veltor::TLedButton", 9}, {"Veltor::TSmartTimer", 1}},
+       {{"LedButton1", "ColLed", QVariant::fromValue(TColor(clRed))}, {"LedButton7", "LedOn", true}},
+       {{"LedButton7", "LedOn", false}, {"LedButton9", "LedOn", true}}},
   };
   return rows;
 }
@@ -54,6 +66,20 @@ int CountOf(QObject* root, const char* className) {
   int n = 0;
   for (QObject* o : root->findChildren<QObject*>()) n += QLatin1String(o->metaObject()->className()) == className;
   return n;
+}
+
+// Enumerations compare by their number.
+QVariant Comparable(const QVariant& actual, const QVariant& expected) {
+  return expected.typeId() == QMetaType::Int ? QVariant(actual.toInt()) : actual;
+}
+
+void ExpectValues(QObject* dialog, const std::vector<Stored>& values) {
+  for (const Stored& value : values) {
+    QObject* o = dialog->findChild<QObject*>(QLatin1String(value.Object));
+    ASSERT_TRUE(o) << value.Object;
+    EXPECT_EQ(Comparable(o->property(value.Property), value.Value), value.Value)
+        << value.Object << "." << value.Property;
+  }
 }
 
 TEST(DemoDialogs, EveryDialogOpensShowsItsComponentsTicksAndLeavesNothingBehind) {
@@ -73,16 +99,11 @@ TEST(DemoDialogs, EveryDialogOpensShowsItsComponentsTicksAndLeavesNothingBehind)
         if (QLatin1String(o->metaObject()->className()) == shown.ClassName) components << o;
       }
     }
-    for (const Stored& value : row.Values) {
-      QObject* o = dialog->findChild<QObject*>(QLatin1String(value.Object));
-      ASSERT_TRUE(o) << value.Object;
-      const QVariant actual = o->property(value.Property);
-      EXPECT_EQ(value.Value.typeId() == QMetaType::Int ? QVariant(actual.toInt()) : actual, value.Value)
-          << value.Object << "." << value.Property;
-    }
+    ExpectValues(dialog.get(), row.Values);
     dialog->show();
-    for (int i = 0; i < 5; ++i) TimerTick();
+    for (int i = 0; i < kTicks; ++i) TimerTick();
     QCoreApplication::processEvents();
+    ExpectValues(dialog.get(), row.AfterTicks);
     dialog->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     dialog.reset();
@@ -134,6 +155,11 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TBevelDemo", "Caption1Edit", QStringLiteral("Zwei"), "Bevel3D2", "Caption1", QStringLiteral("Zwei")},
       {"TBevelDemo", "CaptEnableCheck", false, "Bevel3D1", "CaptEnable", false},
       {"TBevelDemo", "CaptBlinkCheck", true, "Bevel3D2", "CaptBlink", true},
+      {"TLedTastDemo", "ShapeGroup", 1, "LedButton5", "LedShape", int(ledRectangle)},
+      {"TLedTastDemo", "CaptTypeGroup", 0, "LedButton9", "CaptType", int(ctNone)},
+      {"TLedTastDemo", "CaptTypeGroup", 2, "LedButton1", "CaptType", int(ctLed)},
+      {"TLedTastDemo", "BlinkCheck", true, "LedButton3", "LedBlink", true},
+      {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
     SCOPED_TRACE(std::string(row.Dialog) + " " + row.Control + " -> " + row.Component + "." + row.Property);
@@ -143,9 +169,30 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
     QObject* component = dialog->findChild<QObject*>(QLatin1String(row.Component));
     ASSERT_TRUE(control && component);
     Operate(control, row.Input);
-    const QVariant actual = component->property(row.Property);
-    EXPECT_EQ(row.Expected.typeId() == QMetaType::Int ? QVariant(actual.toInt()) : actual, row.Expected);
+    EXPECT_EQ(Comparable(component->property(row.Property), row.Expected), row.Expected);
   }
+}
+
+void Click(QWidget* w) {
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+TEST(DemoDialogs, LedButtonsLightTheRadioRowsPressedButtonAndTheMomentaryOneWhileHeld) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  std::unique_ptr<QDialog> dialog = CreateDemoDialog(QStringLiteral("TLedTastDemo"));
+  dialog->show();
+  auto led = [&](int i) { return dialog->findChild<TLedButton*>(QStringLiteral("LedButton%1").arg(i)); };
+  Click(led(2));
+  EXPECT_TRUE(led(2)->LedOn());
+  Click(led(3));
+  EXPECT_FALSE(led(2)->LedOn());
+  EXPECT_TRUE(led(3)->LedOn());
+  QTest::mousePress(led(5), Qt::LeftButton, Qt::NoModifier, led(5)->rect().center());
+  EXPECT_TRUE(led(5)->LedOn());
+  QTest::mouseRelease(led(5), Qt::LeftButton, Qt::NoModifier, led(5)->rect().center());
+  EXPECT_FALSE(led(5)->LedOn());
 }
 
 TEST(DemoDialogs, PrintWritesTheComponentIntoThePdfTheUserNames) {
