@@ -2,8 +2,15 @@
 
 #include "buttons/bevel3d.h"
 #include "buttons/ledbutton.h"
+#include "buttons/pictbutton.h"
+#include "buttons/slidebutton.h"
+#include "buttons/textspin.h"
 #include "foundation/smarttimer.h"
 #include "radiogroup.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
 
 namespace VeltorDemo {
 
@@ -17,6 +24,37 @@ const TTextStyle kAdjusts[] = {ttCenter, ttLeft, ttRight};
 const TLedShape kLedShapes[] = {ledCircle, ledRectangle};
 const TCaptType kCaptTypes[] = {ctNone, ctBevel, ctLed};
 constexpr int kRowLength = 3;
+// The position group lists position 1 first.
+const swStatus kSwitchPositions[] = {swPos1, swPos2};
+const ButtonEnums::TShapeTypeT kShapes[] = {ButtonEnums::sstRectangle, ButtonEnums::sstSquare,
+                                            ButtonEnums::sstRoundrect, ButtonEnums::sstRoundSquare,
+                                            ButtonEnums::sstCircle};
+const TPictStyle kPictStyles[] = {oneRow, twoRow, threeRow, Picture};
+
+// The form's children named <prefix>1 .. <prefix>count.
+template <typename T>
+std::vector<T*> Numbered(const TDemoDialog& dialog, const char* prefix, int count) {
+  std::vector<T*> children;
+  for (int i = 1; i <= count; ++i) {
+    children.push_back(
+        dialog.Child<T>(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i).toLatin1().constData()));
+  }
+  return children;
+}
+
+// A lamp for the picture style: a yellow bulb in a grey socket.
+QPixmap LampSymbol() {
+  QPixmap picture(32, 32);
+  picture.fill(Qt::transparent);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::black);
+  p.setBrush(QColor(255, 230, 0));
+  p.drawEllipse(QRectF(6, 2, 20, 20));
+  p.setBrush(Qt::gray);
+  p.drawRect(QRectF(11, 22, 10, 8));
+  return picture;
+}
 
 int IndexOf(QObject* group) { return static_cast<TRadioGroup*>(group)->ItemIndex(); }
 
@@ -63,9 +101,7 @@ void TBevelDemo::on_PrintBtn_clicked() { PrintComponent(FBevels.front()); }
 
 TLedTastDemo::TLedTastDemo(QWidget* parent) : TDemoDialog(parent) {
   LoadForm("ledtastdemo");
-  for (int i = 1; i <= 3 * kRowLength; ++i) {
-    FButtons.push_back(Child<TLedButton>(QStringLiteral("LedButton%1").arg(i).toLatin1().constData()));
-  }
+  FButtons = Numbered<TLedButton>(*this, "LedButton", 3 * kRowLength);
   FTimer = Child<TSmartTimer>("SmartTimer1");
   for (int i = 0; i < kRowLength; ++i) {
     TLedButton* radio = FButtons[i];
@@ -105,5 +141,89 @@ void TLedTastDemo::on_SmartTimer1_TimerEvent(QObject*, bool) {
 }
 
 void TLedTastDemo::on_PrintBtn_clicked() { PrintComponent(FButtons.front()); }
+
+// ------------------------------------------------------------- TSchalterDemo
+
+TSchalterDemo::TSchalterDemo(QWidget* parent) : TDemoDialog(parent) {
+  LoadForm("schalterdemo");
+  FSwitches = Numbered<TSlideButton>(*this, "SlideButton", 5);
+  FState = Child<QLabel>("StateLabel");
+  for (TSlideButton* s : FSwitches) {
+    connect(s, &TSlideButton::KeyChange, this, [this, s] { ShowState(s); });
+  }
+}
+
+// "SlideButton3: OFF": the switch and the text its field shows now.
+void TSchalterDemo::ShowState(TSlideButton* moved) {
+  const QString shown = moved->Position() == swPos2 ? moved->TextPos1() : moved->TextPos2();
+  FState->setText(moved->objectName() + QStringLiteral(": ") + shown);
+}
+
+void TSchalterDemo::on_PositionGroup_OnClick(QObject* Sender) {
+  for (TSlideButton* s : FSwitches) s->SetPosition(ByIndex(kSwitchPositions, IndexOf(Sender)));
+}
+
+void TSchalterDemo::on_TextPos1Edit_textChanged(const QString& text) {
+  for (TSlideButton* s : FSwitches) s->SetTextPos1(text);
+}
+
+void TSchalterDemo::on_TextPos2Edit_textChanged(const QString& text) {
+  for (TSlideButton* s : FSwitches) s->SetTextPos2(text);
+}
+
+void TSchalterDemo::on_PrintBtn_clicked() { PrintComponent(FSwitches.front()); }
+
+// --------------------------------------------------------------- TTasterDemo
+
+TTasterDemo::TTasterDemo(QWidget* parent) : TDemoDialog(parent) {
+  LoadForm("tasterdemo");
+  FButtons = Numbered<TPictButton>(*this, "PictButton", 3);
+  const QPixmap lamp = LampSymbol();
+  for (TPictButton* b : FButtons) b->SetSymbol(lamp);
+}
+
+void TTasterDemo::on_ShapeGroup_OnClick(QObject* Sender) {
+  for (TPictButton* b : FButtons) b->SetShape(ByIndex(kShapes, IndexOf(Sender)));
+}
+
+void TTasterDemo::on_PictStyleGroup_OnClick(QObject* Sender) {
+  for (TPictButton* b : FButtons) b->SetPictStyle(ByIndex(kPictStyles, IndexOf(Sender)));
+}
+
+void TTasterDemo::on_BlinkCheck_toggled(bool on) {
+  for (TPictButton* b : FButtons) b->SetBlinkOn(on);
+}
+
+void TTasterDemo::on_Text1Edit_textChanged(const QString& text) { FButtons.front()->SetText1(text); }
+
+void TTasterDemo::on_Text2Edit_textChanged(const QString& text) { FButtons.front()->SetText2(text); }
+
+void TTasterDemo::on_PrintBtn_clicked() { PrintComponent(FButtons.front()); }
+
+// ------------------------------------------------------------- TTextSpinDemo
+
+TTextSpinDemo::TTextSpinDemo(QWidget* parent) : TDemoDialog(parent) {
+  LoadForm("textspindemo");
+  FDays = Child<TCustomSpin>("TextSpin1");
+  FSpeeds = Child<TCustomSpin>("TextSpin2");
+  on_TextSpin1_onChanging(FDays);
+  on_TextSpin2_onChanging(FSpeeds);
+}
+
+void TTextSpinDemo::on_TextSpin1_onChanging(QObject*) {
+  Child<QLabel>("StringLabel")->setText(QStringLiteral("Text: ") + FDays->PosString());
+  Child<QLabel>("IntegerLabel")->setText(QStringLiteral("Zahl: %1").arg(FDays->PosInteger()));
+  Child<QLabel>("FloatLabel")->setText(QStringLiteral("Wert: ") + QLocale().toString(FDays->PosFloat(), 'f', 1));
+}
+
+void TTextSpinDemo::on_TextSpin2_onChanging(QObject*) { FDays->SetRepSpeed(FSpeeds->PosInteger()); }
+
+void TTextSpinDemo::on_AdjustGroup_OnClick(QObject* Sender) {
+  for (TCustomSpin* s : {FDays, FSpeeds}) s->SetTextAdjust(ByIndex(kAdjusts, IndexOf(Sender)));
+}
+
+void TTextSpinDemo::on_LimiterCheck_toggled(bool on) { FDays->SetLimiter(on); }
+
+void TTextSpinDemo::on_PrintBtn_clicked() { PrintComponent(FDays); }
 
 }  // namespace VeltorDemo

@@ -6,9 +6,14 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace Veltor {
 class TBevel3D;
+class TCustomSpin;
 class TLedButton;
+class TPictButton;
+class TSlideButton;
 class TSmartTimer;
 }  // namespace Veltor
 
@@ -60,6 +65,66 @@ class TLedTastDemo : public TDemoDialog {
   std::vector<Veltor::TLedButton*> FButtons;  // all nine, row by row
   Veltor::TSmartTimer* FTimer = nullptr;
   int FRunStep = 0;
+};
+
+// Five slide switches of several sizes and colours; the line under them
+// names the switch last moved and the text it shows.
+class TSchalterDemo : public TDemoDialog {
+  Q_OBJECT
+ public:
+  explicit TSchalterDemo(QWidget* parent = nullptr);
+
+ public slots:
+  void on_PositionGroup_OnClick(QObject* Sender);
+  void on_TextPos1Edit_textChanged(const QString& text);
+  void on_TextPos2Edit_textChanged(const QString& text);
+  void on_PrintBtn_clicked();
+  void on_CloseBtn_clicked() { accept(); }
+
+ private:
+  void ShowState(Veltor::TSlideButton* moved);
+
+  std::vector<Veltor::TSlideButton*> FSwitches;
+  QLabel* FState = nullptr;
+};
+
+// Three lit push buttons: face shape, content rows, blinking and texts.
+class TTasterDemo : public TDemoDialog {
+  Q_OBJECT
+ public:
+  explicit TTasterDemo(QWidget* parent = nullptr);
+
+ public slots:
+  void on_ShapeGroup_OnClick(QObject* Sender);
+  void on_PictStyleGroup_OnClick(QObject* Sender);
+  void on_BlinkCheck_toggled(bool on);
+  void on_Text1Edit_textChanged(const QString& text);
+  void on_Text2Edit_textChanged(const QString& text);
+  void on_PrintBtn_clicked();
+  void on_CloseBtn_clicked() { accept(); }
+
+ private:
+  std::vector<Veltor::TPictButton*> FButtons;
+};
+
+// A spinner of week days whose entry is read out in its three parts, and a
+// second spinner choosing the first one's repeat speed.
+class TTextSpinDemo : public TDemoDialog {
+  Q_OBJECT
+ public:
+  explicit TTextSpinDemo(QWidget* parent = nullptr);
+
+ public slots:
+  void on_TextSpin1_onChanging(QObject* Sender);
+  void on_TextSpin2_onChanging(QObject* Sender);
+  void on_AdjustGroup_OnClick(QObject* Sender);
+  void on_LimiterCheck_toggled(bool on);
+  void on_PrintBtn_clicked();
+  void on_CloseBtn_clicked() { accept(); }
+
+ private:
+  Veltor::TCustomSpin* FDays = nullptr;
+  Veltor::TCustomSpin* FSpeeds = nullptr;
 };
 
 }  // namespace VeltorDemo

@@ -1,4 +1,5 @@
 #include "buttons/ledbutton.h"
+#include "buttons/slidebutton.h"
 #include "buttons/textspin.h"
 #include "demodialog.h"
 #include "foundation/smarttimer.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinterInfo>
@@ -58,6 +60,18 @@ const std::vector<DialogRow>& Dialogs() {
        {{"Veltor::TLedButton", 9}, {"Veltor::TSmartTimer", 1}},
        {{"LedButton1", "ColLed", QVariant::fromValue(TColor(clRed))}, {"LedButton7", "LedOn", true}},
        {{"LedButton7", "LedOn", false}, {"LedButton9", "LedOn", true}}},
+      {"TSchalterDemo",
+       "Schiebeschalter Demo",
+       {{"Veltor::TSlideButton", 5}},
+       {{"SlideButton4", "TextPos2", QStringLiteral("RECHTS")}},
+       {}},
+      {"TTasterDemo", "Leucht-Taster Demo", {{"Veltor::TPictButton", 3}}, {{"PictButton2", "Text1", "Motor"}}, {}},
+      // The repeat speed is the second spinner's value from the start.
+      {"TTextSpinDemo",
+       "TextSpin Demo",
+       {{"Veltor::TTextSpin", 2}},
+       {{"TextSpin1", "Position", 0}, {"TextSpin1", "RepSpeed", 200}},
+       {}},
   };
   return rows;
 }
@@ -159,6 +173,23 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TLedTastDemo", "CaptTypeGroup", 0, "LedButton9", "CaptType", int(ctNone)},
       {"TLedTastDemo", "CaptTypeGroup", 2, "LedButton1", "CaptType", int(ctLed)},
       {"TLedTastDemo", "BlinkCheck", true, "LedButton3", "LedBlink", true},
+      {"TSchalterDemo", "PositionGroup", 0, "SlideButton5", "Position", int(swPos1)},
+      {"TSchalterDemo", "PositionGroup", 1, "SlideButton1", "Position", int(swPos2)},
+      {"TSchalterDemo", "TextPos1Edit", QStringLiteral("HI"), "SlideButton3", "TextPos1", QStringLiteral("HI")},
+      {"TSchalterDemo", "TextPos2Edit", QStringLiteral("LO"), "SlideButton2", "TextPos2", QStringLiteral("LO")},
+      {"TTasterDemo", "ShapeGroup", 4, "PictButton3", "Shape", int(ButtonEnums::sstCircle)},
+      {"TTasterDemo", "ShapeGroup", 1, "PictButton1", "Shape", int(ButtonEnums::sstSquare)},
+      {"TTasterDemo", "PictStyleGroup", 3, "PictButton2", "PictStyle", int(Picture)},
+      {"TTasterDemo", "PictStyleGroup", 2, "PictButton1", "PictStyle", int(threeRow)},
+      {"TTasterDemo", "BlinkCheck", true, "PictButton3", "BlinkOn", true},
+      {"TTasterDemo", "Text1Edit", QStringLiteral("Neu"), "PictButton1", "Text1", QStringLiteral("Neu")},
+      {"TTasterDemo", "Text2Edit", QStringLiteral("Drei"), "PictButton1", "Text2", QStringLiteral("Drei")},
+      {"TTextSpinDemo", "TextSpin2", 3, "TextSpin1", "RepSpeed", 400},
+      {"TTextSpinDemo", "TextSpin2", 0, "TextSpin1", "RepSpeed", 0},
+      {"TTextSpinDemo", "AdjustGroup", 1, "TextSpin2", "TextAdjust", int(ttLeft)},
+      {"TTextSpinDemo", "LimiterCheck", true, "TextSpin1", "Limiter", true},
+      {"TTextSpinDemo", "TextSpin1", 4, "IntegerLabel", "text", QStringLiteral("Zahl: 5")},
+      {"TTextSpinDemo", "TextSpin1", 2, "StringLabel", "text", QStringLiteral("Text: Mittwoch")},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
@@ -193,6 +224,18 @@ TEST(DemoDialogs, LedButtonsLightTheRadioRowsPressedButtonAndTheMomentaryOneWhil
   EXPECT_TRUE(led(5)->LedOn());
   QTest::mouseRelease(led(5), Qt::LeftButton, Qt::NoModifier, led(5)->rect().center());
   EXPECT_FALSE(led(5)->LedOn());
+}
+
+TEST(DemoDialogs, TheSwitchLineNamesTheSwitchMovedAndItsText) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  std::unique_ptr<QDialog> dialog = CreateDemoDialog(QStringLiteral("TSchalterDemo"));
+  dialog->show();
+  auto* lever = dialog->findChild<TSlideButton*>(QStringLiteral("SlideButton4"));
+  Click(lever);
+  EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("StateLabel"))->text(), QStringLiteral("SlideButton4: RECHTS"));
+  Click(lever);
+  EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("StateLabel"))->text(), QStringLiteral("SlideButton4: LINKS"));
 }
 
 TEST(DemoDialogs, PrintWritesTheComponentIntoThePdfTheUserNames) {
