@@ -18,8 +18,6 @@ using namespace Veltor;
 
 namespace {
 
-// The order of the bevel groups' entries: none, raised, lowered.
-const TPanelBevel kBevels[] = {bvNone, bvRaised, bvLowered};
 const TTextStyle kAdjusts[] = {ttCenter, ttLeft, ttRight};
 const TLedShape kLedShapes[] = {ledCircle, ledRectangle};
 const TCaptType kCaptTypes[] = {ctNone, ctBevel, ctLed};
@@ -30,17 +28,6 @@ const ButtonEnums::TShapeTypeT kShapes[] = {ButtonEnums::sstRectangle, ButtonEnu
                                             ButtonEnums::sstRoundrect, ButtonEnums::sstRoundSquare,
                                             ButtonEnums::sstCircle};
 const TPictStyle kPictStyles[] = {oneRow, twoRow, threeRow, Picture};
-
-// The form's children named <prefix>1 .. <prefix>count.
-template <typename T>
-std::vector<T*> Numbered(const TDemoDialog& dialog, const char* prefix, int count) {
-  std::vector<T*> children;
-  for (int i = 1; i <= count; ++i) {
-    children.push_back(
-        dialog.Child<T>(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i).toLatin1().constData()));
-  }
-  return children;
-}
 
 // A lamp for the picture style: a yellow bulb in a grey socket.
 QPixmap LampSymbol() {
@@ -56,8 +43,6 @@ QPixmap LampSymbol() {
   return picture;
 }
 
-int IndexOf(QObject* group) { return static_cast<TRadioGroup*>(group)->ItemIndex(); }
-
 }  // namespace
 
 // ---------------------------------------------------------------- TBevelDemo
@@ -68,15 +53,15 @@ TBevelDemo::TBevelDemo(QWidget* parent) : TDemoDialog(parent) {
 }
 
 void TBevelDemo::on_BevelOutGroup_OnClick(QObject* Sender) {
-  for (TBevel3D* b : FBevels) b->SetBevelOut(ByIndex(kBevels, IndexOf(Sender)));
+  for (TBevel3D* b : FBevels) b->SetBevelOut(ByIndex(kBevelChoices, GroupIndexOf(Sender)));
 }
 
 void TBevelDemo::on_BevelInGroup_OnClick(QObject* Sender) {
-  for (TBevel3D* b : FBevels) b->SetBevelIn(ByIndex(kBevels, IndexOf(Sender)));
+  for (TBevel3D* b : FBevels) b->SetBevelIn(ByIndex(kBevelChoices, GroupIndexOf(Sender)));
 }
 
 void TBevelDemo::on_AdjustGroup_OnClick(QObject* Sender) {
-  for (TBevel3D* b : FBevels) b->SetTextAdjust(ByIndex(kAdjusts, IndexOf(Sender)));
+  for (TBevel3D* b : FBevels) b->SetTextAdjust(ByIndex(kAdjusts, GroupIndexOf(Sender)));
 }
 
 void TBevelDemo::on_CaptionEdit_textChanged(const QString& text) {
@@ -120,11 +105,11 @@ void TLedTastDemo::ShowRadioRow(TLedButton* clicked) {
 }
 
 void TLedTastDemo::on_ShapeGroup_OnClick(QObject* Sender) {
-  for (TLedButton* b : FButtons) b->SetLedShape(ByIndex(kLedShapes, IndexOf(Sender)));
+  for (TLedButton* b : FButtons) b->SetLedShape(ByIndex(kLedShapes, GroupIndexOf(Sender)));
 }
 
 void TLedTastDemo::on_CaptTypeGroup_OnClick(QObject* Sender) {
-  for (TLedButton* b : FButtons) b->SetCaptType(ByIndex(kCaptTypes, IndexOf(Sender)));
+  for (TLedButton* b : FButtons) b->SetCaptType(ByIndex(kCaptTypes, GroupIndexOf(Sender)));
 }
 
 void TLedTastDemo::on_BlinkCheck_toggled(bool on) {
@@ -160,7 +145,7 @@ void TSchalterDemo::ShowState(TSlideButton* moved) {
 }
 
 void TSchalterDemo::on_PositionGroup_OnClick(QObject* Sender) {
-  for (TSlideButton* s : FSwitches) s->SetPosition(ByIndex(kSwitchPositions, IndexOf(Sender)));
+  for (TSlideButton* s : FSwitches) s->SetPosition(ByIndex(kSwitchPositions, GroupIndexOf(Sender)));
 }
 
 void TSchalterDemo::on_TextPos1Edit_textChanged(const QString& text) {
@@ -183,11 +168,11 @@ TTasterDemo::TTasterDemo(QWidget* parent) : TDemoDialog(parent) {
 }
 
 void TTasterDemo::on_ShapeGroup_OnClick(QObject* Sender) {
-  for (TPictButton* b : FButtons) b->SetShape(ByIndex(kShapes, IndexOf(Sender)));
+  for (TPictButton* b : FButtons) b->SetShape(ByIndex(kShapes, GroupIndexOf(Sender)));
 }
 
 void TTasterDemo::on_PictStyleGroup_OnClick(QObject* Sender) {
-  for (TPictButton* b : FButtons) b->SetPictStyle(ByIndex(kPictStyles, IndexOf(Sender)));
+  for (TPictButton* b : FButtons) b->SetPictStyle(ByIndex(kPictStyles, GroupIndexOf(Sender)));
 }
 
 void TTasterDemo::on_BlinkCheck_toggled(bool on) {
@@ -219,7 +204,7 @@ void TTextSpinDemo::on_TextSpin1_onChanging(QObject*) {
 void TTextSpinDemo::on_TextSpin2_onChanging(QObject*) { FDays->SetRepSpeed(FSpeeds->PosInteger()); }
 
 void TTextSpinDemo::on_AdjustGroup_OnClick(QObject* Sender) {
-  for (TCustomSpin* s : {FDays, FSpeeds}) s->SetTextAdjust(ByIndex(kAdjusts, IndexOf(Sender)));
+  for (TCustomSpin* s : {FDays, FSpeeds}) s->SetTextAdjust(ByIndex(kAdjusts, GroupIndexOf(Sender)));
 }
 
 void TTextSpinDemo::on_LimiterCheck_toggled(bool on) { FDays->SetLimiter(on); }

@@ -2,6 +2,7 @@
 
 #include "host/modalui.h"
 #include "launchtable.h"
+#include "radiogroup.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -39,6 +40,8 @@ bool TDemoDialog::PrintComponent(QWidget* component) {
   painter.end();
   return true;
 }
+
+int GroupIndexOf(QObject* radioGroup) { return qobject_cast<TRadioGroup*>(radioGroup)->ItemIndex(); }
 
 namespace {
 

@@ -4,11 +4,13 @@
 // offers the few things every dialog does: print a component, close.
 
 #include "forms.h"
+#include "foundation/foundationtypes.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace VeltorDemo {
 
@@ -44,6 +46,23 @@ class TDemoDialog : public QDialog {
 template <typename T, std::size_t N>
 T ByIndex(const T (&values)[N], int index) {
   return index >= 0 && std::size_t(index) < N ? values[index] : values[0];
+}
+
+// The selected entry of the radio group that sent an event.
+int GroupIndexOf(QObject* radioGroup);
+
+// The bevel groups' entries: none, raised, lowered.
+inline constexpr Veltor::TPanelBevel kBevelChoices[] = {Veltor::bvNone, Veltor::bvRaised, Veltor::bvLowered};
+
+// The form's children named <prefix>1 .. <prefix>count.
+template <typename T>
+std::vector<T*> Numbered(const TDemoDialog& dialog, const char* prefix, int count) {
+  std::vector<T*> children;
+  for (int i = 1; i <= count; ++i) {
+    children.push_back(
+        dialog.Child<T>(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i).toLatin1().constData()));
+  }
+  return children;
 }
 
 // The demonstration dialog of the class named (with or without its

@@ -1,6 +1,7 @@
 #include "launchtable.h"
 
 #include "buttondemos.h"
+#include "potidemos.h"
 
 namespace VeltorDemo {
 
@@ -29,12 +30,13 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"TextSpinBtn", "TTextSpin", "TTextSpin", "Textauswahl mit Pfeiltasten, jeder Eintrag mit Wert und Zahl",
        Dialog<TTextSpinDemo>()},
       {"SchaltLinBtn", "TSelectorSlide", "TSelectorSlide", "Linearer Stufenschalter mit beschrifteten Stellungen",
-       nullptr},
+       Dialog<TSchaltLinDemo>()},
       {"Schalt270Btn", "TSelector270", "TSelector270", "Drehschalter über 270 Grad mit bis zu zwölf Stellungen",
-       nullptr},
+       Dialog<TSchalt270Demo>()},
       {"PotiLinBtn", "TPotiSlide", "TPotiSlide", "Schiebepotentiometer mit Skala, Maus- und Tastaturbedienung",
-       nullptr},
-      {"Poti270Btn", "TPoti270", "TPoti270", "Drehpotentiometer über 270 Grad mit Skala und Zeigerknopf", nullptr},
+       Dialog<TPotiLinDemo>()},
+      {"Poti270Btn", "TPoti270", "TPoti270", "Drehpotentiometer über 270 Grad mit Skala und Zeigerknopf",
+       Dialog<TPoti270Demo>()},
       {"Spin7sBtn", "TSpin7Seg", "TSpin7Seg", "Siebensegment-Anzeige mit Auf- und Ab-Tasten je Stelle", nullptr},
       {"Disp7sBtn", "TDisp7Seg", "TDisp7Seg", "Siebensegment-Anzeige für Zahlen, Zeit und Hexadezimalwerte", nullptr},
       {"MeterHBtn", "TMeterPanelH", "TMeterPanelH", "Waagrechtes Einbauinstrument mit Skala und Grenzwertmarken",

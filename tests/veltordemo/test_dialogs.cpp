@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Veltor;
 using namespace VeltorDemo;
@@ -71,6 +73,27 @@ const std::vector<DialogRow>& Dialogs() {
        "TextSpin Demo",
        {{"Veltor::TTextSpin", 2}},
        {{"TextSpin1", "Position", 0}, {"TextSpin1", "RepSpeed", 200}},
+       {}},
+      {"TSchaltLinDemo",
+       "Schiebeschalter Demo",
+       {{"Veltor::TSelectorSlide", 3}},
+       {{"SelectorSlide3", "ScalaPart", 4}, {"ValueLabel", "text", QStringLiteral("Gang: Low (1)")}},
+       {}},
+      // The spinner's fifth entry gives six positions.
+      {"TSchalt270Demo",
+       "Drehschalter Demo",
+       {{"Veltor::TSelector270", 1}, {"Veltor::TTextSpin", 1}},
+       {{"Selector2701", "ScalaPart", 5}},
+       {}},
+      {"TPotiLinDemo",
+       "Schiebepoti Demo",
+       {{"Veltor::TPotiSlide", 3}, {"Veltor::TTextSpin", 1}},
+       {{"PotiSlide1", "Value", 30.0}, {"PotiSlide3", "NonLinear", true}},
+       {}},
+      {"TPoti270Demo",
+       "Drehpoti Demo",
+       {{"Veltor::TPoti270", 1}, {"Veltor::TTextSpin", 2}},
+       {{"Poti2701", "ScalaPart", 5}, {"Poti2701", "Value", 4.0}},
        {}},
   };
   return rows;
@@ -124,6 +147,14 @@ TEST(DemoDialogs, EveryDialogOpensShowsItsComponentsTicksAndLeavesNothingBehind)
     for (const QPointer<QObject>& c : components) EXPECT_TRUE(c.isNull());
     EXPECT_EQ(TimerRegistry::Global().Count(), tickersBefore);
   }
+}
+
+// A radio group with no entry selected (-1) or more entries than values
+// falls back to the first value instead of reading past the list.
+TEST(DemoDialogs, ChoiceByIndexStaysInsideItsList) {
+  EXPECT_EQ(ByIndex(kBevelChoices, 2), bvLowered);
+  EXPECT_EQ(ByIndex(kBevelChoices, 3), bvNone);
+  EXPECT_EQ(ByIndex(kBevelChoices, -1), bvNone);
 }
 
 // What the test does to a control of a dialog: a radio group takes the
@@ -190,6 +221,25 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TTextSpinDemo", "LimiterCheck", true, "TextSpin1", "Limiter", true},
       {"TTextSpinDemo", "TextSpin1", 4, "IntegerLabel", "text", QStringLiteral("Zahl: 5")},
       {"TTextSpinDemo", "TextSpin1", 2, "StringLabel", "text", QStringLiteral("Text: Mittwoch")},
+      {"TSchaltLinDemo", "CaptBevelGroup", 1, "SelectorSlide2", "CaptBevel", int(bvRaised)},
+      {"TSchaltLinDemo", "CaptBevelGroup", 2, "SelectorSlide1", "CaptBevel", int(bvLowered)},
+      {"TSchaltLinDemo", "CaptEnableCheck", false, "SelectorSlide3", "CaptEnable", false},
+      {"TSchaltLinDemo", "PresEnableCheck", true, "SelectorSlide1", "PresEnable", true},
+      {"TSchalt270Demo", "TextSpin1", 10, "Selector2701", "ScalaPart", 11},
+      {"TSchalt270Demo", "TextSpin1", 0, "Selector2701", "ScalaPart", 1},
+      {"TSchalt270Demo", "CaptBevelGroup", 2, "Selector2701", "CaptBevel", int(bvLowered)},
+      {"TSchalt270Demo", "ButtonSmallCheck", true, "Selector2701", "ButtonSmall", true},
+      {"TSchalt270Demo", "PresEnableCheck", true, "Selector2701", "PresEnable", true},
+      {"TPotiLinDemo", "TextSpin1", 2, "PotiSlide2", "DragDelay", 10},
+      {"TPotiLinDemo", "TextSpin1", 3, "PotiSlide3", "DragDelay", 20},
+      {"TPotiLinDemo", "NonLinearCheck", true, "PotiSlide1", "NonLinear", true},
+      {"TPotiLinDemo", "PresEnableCheck", true, "PotiSlide3", "PresEnable", true},
+      {"TPoti270Demo", "TextSpin1", 5, "Poti2701", "ScalaPart", 10},
+      {"TPoti270Demo", "TextSpin1", 0, "Poti2701", "ScalaPart", 1},
+      {"TPoti270Demo", "TextSpin2", 1, "Poti2701", "DragDelay", 5},
+      {"TPoti270Demo", "ButtonSmallCheck", true, "Poti2701", "ButtonSmall", true},
+      {"TPoti270Demo", "PresEnableCheck", true, "Poti2701", "PresEnable", true},
+      {"TPoti270Demo", "CaptionEdit", QStringLiteral("Gain"), "ValueLabel", "text", QStringLiteral("Gain: 4.0")},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
@@ -236,6 +286,37 @@ TEST(DemoDialogs, TheSwitchLineNamesTheSwitchMovedAndItsText) {
   EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("StateLabel"))->text(), QStringLiteral("SlideButton4: RECHTS"));
   Click(lever);
   EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("StateLabel"))->text(), QStringLiteral("SlideButton4: LINKS"));
+}
+
+void WheelUp(QWidget* w) {
+  const QPointF at = QRectF(w->rect()).center();
+  QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                false);
+  QApplication::sendEvent(w, &e);
+}
+
+// A pot or selector moved by the user is read out under it.
+TEST(DemoDialogs, MovedPotsAndSelectorsAreReadOut) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  struct Row {
+    const char* Dialog;
+    const char* Component;
+    QString Expected;
+  };
+  const Row rows[] = {
+      {"TPoti270Demo", "Poti2701", QStringLiteral("Pegel: 5.0")},
+      {"TPotiLinDemo", "PotiSlide2", QStringLiteral("Balance: 2.0")},
+      {"TSchalt270Demo", "Selector2701", QStringLiteral("Kanal: 1")},
+      {"TSchaltLinDemo", "SelectorSlide2", QStringLiteral("Stufe: 1 (1)")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.Dialog);
+    std::unique_ptr<QDialog> dialog = CreateDemoDialog(QLatin1String(row.Dialog));
+    dialog->show();
+    WheelUp(dialog->findChild<QWidget*>(QLatin1String(row.Component)));
+    EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("ValueLabel"))->text(), row.Expected);
+  }
 }
 
 TEST(DemoDialogs, PrintWritesTheComponentIntoThePdfTheUserNames) {
