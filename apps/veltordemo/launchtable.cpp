@@ -2,6 +2,7 @@
 
 #include "buttondemos.h"
 #include "potidemos.h"
+#include "segdemos.h"
 
 namespace VeltorDemo {
 
@@ -37,8 +38,10 @@ const std::vector<TLaunchButton>& LaunchButtons() {
        Dialog<TPotiLinDemo>()},
       {"Poti270Btn", "TPoti270", "TPoti270", "Drehpotentiometer über 270 Grad mit Skala und Zeigerknopf",
        Dialog<TPoti270Demo>()},
-      {"Spin7sBtn", "TSpin7Seg", "TSpin7Seg", "Siebensegment-Anzeige mit Auf- und Ab-Tasten je Stelle", nullptr},
-      {"Disp7sBtn", "TDisp7Seg", "TDisp7Seg", "Siebensegment-Anzeige für Zahlen, Zeit und Hexadezimalwerte", nullptr},
+      {"Spin7sBtn", "TSpin7Seg", "TSpin7Seg", "Siebensegment-Anzeige mit Auf- und Ab-Tasten je Stelle",
+       Dialog<TSpin7SegDemo>()},
+      {"Disp7sBtn", "TDisp7Seg", "TDisp7Seg", "Siebensegment-Anzeige für Zahlen, Zeit und Hexadezimalwerte",
+       Dialog<TDisp7sDemo>()},
       {"MeterHBtn", "TMeterPanelH", "TMeterPanelH", "Waagrechtes Einbauinstrument mit Skala und Grenzwertmarken",
        nullptr},
       {"MeterVBtn", "TMeterPanelV", "TMeterPanelV", "Senkrechtes Einbauinstrument mit Skala und Grenzwertmarken",

@@ -6,6 +6,7 @@
 #include "foundation/tickregistry.h"
 #include "launchtable.h"
 #include "radiogroup.h"
+#include "segments/disp7seg.h"
 
 #include "testutil.h"
 
@@ -94,6 +95,17 @@ const std::vector<DialogRow>& Dialogs() {
        "Drehpoti Demo",
        {{"Veltor::TPoti270", 1}, {"Veltor::TTextSpin", 2}},
        {{"Poti2701", "ScalaPart", 5}, {"Poti2701", "Value", 4.0}},
+       {}},
+      // The spinner's third entry, 250 ms.
+      {"TSpin7SegDemo",
+       "Daumenrad-Schalter Demo",
+       {{"Veltor::TSpin7Seg", 4}, {"Veltor::TTextSpin", 1}},
+       {{"Spin7Seg4", "RepSpeed", 250}, {"Spin7Seg1", "ColBack", QVariant::fromValue(TColor(clBlack))}},
+       {}},
+      {"TDisp7sDemo",
+       "7-Segment Display Demo",
+       {{"Veltor::TDisp7Seg", 1}, {"Veltor::TTextSpin", 1}},
+       {{"Disp7Seg1", "DispSize", 4}, {"Disp7Seg1", "ColSegm", QVariant::fromValue(TColor(clRed))}},
        {}},
   };
   return rows;
@@ -240,6 +252,28 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TPoti270Demo", "ButtonSmallCheck", true, "Poti2701", "ButtonSmall", true},
       {"TPoti270Demo", "PresEnableCheck", true, "Poti2701", "PresEnable", true},
       {"TPoti270Demo", "CaptionEdit", QStringLiteral("Gain"), "ValueLabel", "text", QStringLiteral("Gain: 4.0")},
+      {"TSpin7SegDemo", "TextSpin1", 3, "Spin7Seg2", "RepSpeed", 500},
+      {"TSpin7SegDemo", "LimiterCheck", true, "Spin7Seg3", "Limiter", true},
+      {"TSpin7SegDemo", "ItalicCheck", true, "Spin7Seg1", "Italic", true},
+      {"TSpin7SegDemo", "ShapeGroup", 1, "Spin7Seg4", "Shape", int(SegmentEnums::smtRoundrect)},
+      {"TSpin7SegDemo", "PanelColGroup", 1, "Spin7Seg2", "ColBack", QVariant::fromValue(TColor(clGray))},
+      {"TSpin7SegDemo", "SegmColGroup", 3, "Spin7Seg1", "ColSegm", QVariant::fromValue(TColor(clAqua))},
+      // 52 x 100 at position 10: 52 + 26, 100 - 50, font 50 / 4 - 1.
+      {"TSpin7SegDemo", "SizeBar", 10, "Spin7Seg3", "size", QSize(78, 50)},
+      {"TSpin7SegDemo", "SizeBar", 10, "Spin7Seg2", "FontSize", 11},
+      {"TDisp7sDemo", "TextSpin1", 7, "Disp7Seg1", "DispSize", 8},
+      {"TDisp7sDemo", "TextSpin1", 0, "Disp7Seg1", "DispSize", 1},
+      {"TDisp7sDemo", "ValueStrEdit", QStringLiteral("-5.1"), "Disp7Seg1", "ValueStr", QStringLiteral("-5.1")},
+      {"TDisp7sDemo", "TextEinhEdit", QStringLiteral("mA"), "Disp7Seg1", "TextEinh", QStringLiteral("mA")},
+      {"TDisp7sDemo", "PanelColGroup", 0, "Disp7Seg1", "ColBack", QVariant::fromValue(TColor(clBlack))},
+      {"TDisp7sDemo", "PanelColGroup", 2, "Disp7Seg1", "ColBack", QVariant::fromValue(TColor(clRed))},
+      {"TDisp7sDemo", "SegmColGroup", 1, "Disp7Seg1", "ColSegm", QVariant::fromValue(TColor(clYellow))},
+      {"TDisp7sDemo", "SegmColGroup", 0, "Disp7Seg1", "ColSegm", QVariant::fromValue(TColor(clBlack))},
+      {"TDisp7sDemo", "ShapeGroup", 1, "Disp7Seg1", "Shape", int(SegmentEnums::smtRoundrect)},
+      {"TDisp7sDemo", "ItalicCheck", true, "Disp7Seg1", "DispItalic", true},
+      // 170 x 90 at position 4: 170 + 34, 90 - 18, font 72 / 4 - 1.
+      {"TDisp7sDemo", "SizeBar", 4, "Disp7Seg1", "size", QSize(204, 72)},
+      {"TDisp7sDemo", "SizeBar", 4, "Disp7Seg1", "FontSize", 17},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
@@ -316,6 +350,38 @@ TEST(DemoDialogs, MovedPotsAndSelectorsAreReadOut) {
     dialog->show();
     WheelUp(dialog->findChild<QWidget*>(QLatin1String(row.Component)));
     EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("ValueLabel"))->text(), row.Expected);
+  }
+}
+
+// Each LED group: off, on, blinking; the side area: none, LEDs, text, both.
+TEST(DemoDialogs, DisplayLedAndSideAreaGroupsSetTheirPairsOfProperties) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  std::unique_ptr<QDialog> dialog = CreateDemoDialog(QStringLiteral("TDisp7sDemo"));
+  auto* display = dialog->findChild<TDisp7Seg*>(QStringLiteral("Disp7Seg1"));
+  struct Row {
+    const char* Group;
+    int Index;
+    const char* First;
+    const char* Second;
+    bool FirstOn, SecondOn;
+  };
+  const Row rows[] = {
+      {"Led1Group", 0, "LedOn1", "LedBlink1", false, false},
+      {"Led1Group", 1, "LedOn1", "LedBlink1", true, false},
+      {"Led1Group", 2, "LedOn1", "LedBlink1", false, true},
+      {"Led2Group", 1, "LedOn2", "LedBlink2", true, false},
+      {"Led2Group", 2, "LedOn2", "LedBlink2", false, true},
+      {"SideGroup", 0, "LedEnable", "TextEnable", false, false},
+      {"SideGroup", 1, "LedEnable", "TextEnable", true, false},
+      {"SideGroup", 2, "LedEnable", "TextEnable", false, true},
+      {"SideGroup", 3, "LedEnable", "TextEnable", true, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.Group) + " " + std::to_string(row.Index));
+    Operate(dialog->findChild<QObject*>(QLatin1String(row.Group)), row.Index);
+    EXPECT_EQ(display->property(row.First).toBool(), row.FirstOn);
+    EXPECT_EQ(display->property(row.Second).toBool(), row.SecondOn);
   }
 }
 
