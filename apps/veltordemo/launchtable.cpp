@@ -1,6 +1,7 @@
 #include "launchtable.h"
 
 #include "buttondemos.h"
+#include "meterdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
 
@@ -43,12 +44,15 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"Disp7sBtn", "TDisp7Seg", "TDisp7Seg", "Siebensegment-Anzeige für Zahlen, Zeit und Hexadezimalwerte",
        Dialog<TDisp7sDemo>()},
       {"MeterHBtn", "TMeterPanelH", "TMeterPanelH", "Waagrechtes Einbauinstrument mit Skala und Grenzwertmarken",
-       nullptr},
+       Dialog<TMeterHDemo>()},
       {"MeterVBtn", "TMeterPanelV", "TMeterPanelV", "Senkrechtes Einbauinstrument mit Skala und Grenzwertmarken",
-       nullptr},
-      {"Meter120Btn", "TMeter120", "TMeter120", "Zeigerinstrument mit 120 Grad Skalenbogen und Farbzonen", nullptr},
-      {"Meter180Btn", "TMeter180", "TMeter180", "Zeigerinstrument mit Halbkreisskala und Farbzonen", nullptr},
-      {"Meter270Btn", "TMeter270", "TMeter270", "Rundinstrument mit 270 Grad Skala, Schleppzeiger und Zonen", nullptr},
+       Dialog<TMeterVDemo>()},
+      {"Meter120Btn", "TMeter120", "TMeter120", "Zeigerinstrument mit 120 Grad Skalenbogen und Farbzonen",
+       Dialog<TMeter120Demo>()},
+      {"Meter180Btn", "TMeter180", "TMeter180", "Zeigerinstrument mit Halbkreisskala und Farbzonen",
+       Dialog<TMeter180Demo>()},
+      {"Meter270Btn", "TMeter270", "TMeter270", "Rundinstrument mit 270 Grad Skala, Schleppzeiger und Zonen",
+       Dialog<TMeter270Demo>()},
       {"AboutBtn", "Veltor Info", "", "Informationen über diese Demo und die Komponenten", nullptr},
       {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio", nullptr},
       {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
@@ -74,7 +78,8 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", nullptr},
       {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken", nullptr},
       {"SerieSpinBtn", "TSerieSpin", "TSerieSpin", "Werteauswahl in Normreihen wie E12 mit Pfeiltasten", nullptr},
-      {"Meter360Btn", "TMeter360", "TMeter360", "Rundinstrument über den vollen Kreis, etwa als Kompass", nullptr},
+      {"Meter360Btn", "TMeter360", "TMeter360", "Rundinstrument über den vollen Kreis, etwa als Kompass",
+       Dialog<TMeter360Demo>()},
       {"CtrlTimBtn", "TCtrlTimer", "TCtrlTimer", "Stoppuhr und Countdown mit Siebensegment-Anzeige", nullptr},
       {"TextScrollBtn", "TTextSrcoll", "TTextScroller", "Lauftext in Farbe, Richtung und Geschwindigkeit einstellbar",
        nullptr},

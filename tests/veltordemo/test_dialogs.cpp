@@ -1,10 +1,14 @@
 #include "buttons/ledbutton.h"
+#include "buttons/ledcheck.h"
 #include "buttons/slidebutton.h"
 #include "buttons/textspin.h"
 #include "demodialog.h"
 #include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
 #include "launchtable.h"
+#include "potis/poti10t.h"
+#include "potis/selectorslide.h"
+#include "potis/slider.h"
 #include "radiogroup.h"
 #include "segments/disp7seg.h"
 
@@ -107,7 +111,61 @@ const std::vector<DialogRow>& Dialogs() {
        {{"Veltor::TDisp7Seg", 1}, {"Veltor::TTextSpin", 1}},
        {{"Disp7Seg1", "DispSize", 4}, {"Disp7Seg1", "ColSegm", QVariant::fromValue(TColor(clRed))}},
        {}},
-  };
+      // The test signal's first period ends at tick 9: the second meter at +11.
+      {"TMeterHDemo",
+       "Panelmeter horizontal Demo",
+       {{"Veltor::TMeterPanelH", 2},
+        {"Veltor::TBevel3D", 3},
+        {"Veltor::TPotiSlide", 1},
+        {"Veltor::TSelectorSlide", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value", 40.0}, {"Meter2", "Value", 0.0}},
+       {{"Meter2", "Value", 11.0}}},
+      {"TMeterVDemo",
+       "Panel-Meter vertikal Demo",
+       {{"Veltor::TMeterPanelV", 2},
+        {"Veltor::TPotiSlide", 1},
+        {"Veltor::TSelectorSlide", 1},
+        {"Veltor::TLedCheck", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value", 40.0}, {"Meter2", "Value", 0.0}},
+       {{"Meter2", "Value", 11.0}}},
+      {"TMeter120Demo",
+       "Meter 120grad Demo",
+       {{"Veltor::TMeter120", 2},
+        {"Veltor::TPotiSlide", 1},
+        {"Veltor::TSelectorSlide", 1},
+        {"Veltor::TLedCheck", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value", 40.0}, {"Meter2", "Value", 0.0}},
+       {{"Meter2", "Value", 11.0}}},
+      {"TMeter180Demo",
+       "Meter 180grad Demo",
+       {{"Veltor::TMeter180", 2},
+        {"Veltor::TPotiSlide", 1},
+        {"Veltor::TSelectorSlide", 1},
+        {"Veltor::TLedCheck", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value", 40.0}, {"Meter2", "Value", 0.0}},
+       {{"Meter2", "Value", 11.0}}},
+      {"TMeter270Demo",
+       "Meter 270grad Demo",
+       {{"Veltor::TMeter270", 2},
+        {"Veltor::TPotiSlide", 1},
+        {"Veltor::TSelectorSlide", 1},
+        {"Veltor::TLedCheck", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value", 40.0}, {"Meter2", "Value", 0.0}},
+       {{"Meter2", "Value", 11.0}}},
+      {"TMeter360Demo",
+       "Meter 360grad Demo",
+       {{"Veltor::TMeter360", 2},
+        {"Veltor::TPoti10T", 1},
+        {"Veltor::TSlider", 2},
+        {"Veltor::TLedCheck", 1},
+        {"Veltor::TSmartTimer", 1}},
+       {{"Meter1", "Value1", 40.0}, {"Meter2", "Value1", 0.0}},
+       {{"Meter2", "Value1", 11.0}}}};
   return rows;
 }
 
@@ -183,6 +241,18 @@ void Operate(QObject* control, const QVariant& input) {
     spin->SetPosition(input.toInt());
     emit spin->onChanging(spin);
     emit spin->onChanged(spin);
+  } else if (auto* slide = qobject_cast<TCustomSlide*>(control)) {
+    slide->setProperty(qobject_cast<TSelectorSlide*>(control) ? "Position" : "Value", input);
+    emit slide->onChanging(slide);
+  } else if (auto* led = qobject_cast<TLedCheck*>(control)) {
+    led->SetChecked(input.toBool());
+    emit led->OnClick(led);
+  } else if (auto* slider = qobject_cast<TSlider*>(control)) {
+    slider->SetValue(input.toDouble());
+    emit slider->OnChanging(slider);
+  } else if (auto* poti = qobject_cast<TPoti10T*>(control)) {
+    poti->SetValue(input.toDouble());
+    emit poti->onChanging(poti);
   } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
     bar->setValue(input.toInt());
   } else {
@@ -274,6 +344,24 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       // 170 x 90 at position 4: 170 + 34, 90 - 18, font 72 / 4 - 1.
       {"TDisp7sDemo", "SizeBar", 4, "Disp7Seg1", "size", QSize(204, 72)},
       {"TDisp7sDemo", "SizeBar", 4, "Disp7Seg1", "FontSize", 17},
+      {"TMeterHDemo", "PotiSlide1", 75.0, "Meter1", "Value", 75.0},
+      {"TMeterHDemo", "PotiSlide1", 75.0, "Bevel3D1", "Caption", QStringLiteral("Wert: 75.0")},
+      {"TMeterHDemo", "SelectorSlide1", 2, "Meter2", "Damping", 5},
+      {"TMeterHDemo", "SelectorSlide1", 4, "Bevel3D3", "Caption", QStringLiteral("Dämpfung: 10")},
+      {"TMeterVDemo", "PotiSlide1", 20.0, "Meter1", "Value", 20.0},
+      {"TMeterVDemo", "SelectorSlide1", 3, "Meter1", "Damping", 8},
+      {"TMeterVDemo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
+      {"TMeter120Demo", "PotiSlide1", 90.0, "Meter1", "Value", 90.0},
+      {"TMeter120Demo", "SelectorSlide1", 1, "Meter2", "Damping", 2},
+      {"TMeter180Demo", "PotiSlide1", 10.0, "Meter1", "Value", 10.0},
+      {"TMeter180Demo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
+      {"TMeter270Demo", "PotiSlide1", 55.0, "Meter1", "Value", 55.0},
+      {"TMeter270Demo", "SelectorSlide1", 4, "Meter2", "Damping", 10},
+      {"TMeter270Demo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
+      {"TMeter360Demo", "Poti10T1", 65.0, "Meter1", "Value1", 65.0},
+      {"TMeter360Demo", "Slider1", 6.0, "Meter2", "Damping1", 6},
+      {"TMeter360Demo", "Slider2", 30.0, "Meter1", "Value2", 30.0},
+      {"TMeter360Demo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
@@ -383,6 +471,26 @@ TEST(DemoDialogs, DisplayLedAndSideAreaGroupsSetTheirPairsOfProperties) {
     EXPECT_EQ(display->property(row.First).toBool(), row.FirstOn);
     EXPECT_EQ(display->property(row.Second).toBool(), row.SecondOn);
   }
+}
+
+// Every period the second meter jumps between -11 and +11; stopped, it stays.
+TEST(DemoDialogs, MeterTestSignalAlternatesBetweenMinusAndPlusElevenEachPeriod) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  std::unique_ptr<QDialog> dialog = CreateDemoDialog(QStringLiteral("TMeter270Demo"));
+  auto* meter = dialog->findChild<QWidget*>(QStringLiteral("Meter2"));
+  auto period = [] {
+    for (int i = 0; i < 9; ++i) TimerTick();  // 500 ms
+  };
+  period();
+  EXPECT_EQ(meter->property("Value").toDouble(), 11.0);
+  period();
+  EXPECT_EQ(meter->property("Value").toDouble(), -11.0);
+  period();
+  EXPECT_EQ(meter->property("Value").toDouble(), 11.0);
+  Operate(dialog->findChild<QObject*>(QStringLiteral("LedCheck1")), false);
+  period();
+  EXPECT_EQ(meter->property("Value").toDouble(), 11.0);
 }
 
 TEST(DemoDialogs, PrintWritesTheComponentIntoThePdfTheUserNames) {
