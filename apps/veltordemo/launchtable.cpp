@@ -1,6 +1,7 @@
 #include "launchtable.h"
 
 #include "buttondemos.h"
+#include "eyedemos.h"
 #include "meterdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
@@ -54,7 +55,8 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"Meter270Btn", "TMeter270", "TMeter270", "Rundinstrument mit 270 Grad Skala, Schleppzeiger und Zonen",
        Dialog<TMeter270Demo>()},
       {"AboutBtn", "Veltor Info", "", "Informationen über diese Demo und die Komponenten", nullptr},
-      {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio", nullptr},
+      {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio",
+       Dialog<TMagicEyeDemo>()},
       {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
       {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
       {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten", nullptr},

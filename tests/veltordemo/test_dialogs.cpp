@@ -3,10 +3,13 @@
 #include "buttons/slidebutton.h"
 #include "buttons/textspin.h"
 #include "demodialog.h"
+#include "eyedemos.h"
 #include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
 #include "launchtable.h"
+#include "meters/magiceye.h"
 #include "potis/poti10t.h"
+#include "potis/poti270.h"
 #include "potis/selectorslide.h"
 #include "potis/slider.h"
 #include "radiogroup.h"
@@ -29,6 +32,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <cmath>
 
 using namespace Veltor;
 using namespace VeltorDemo;
@@ -110,6 +115,11 @@ const std::vector<DialogRow>& Dialogs() {
        "7-Segment Display Demo",
        {{"Veltor::TDisp7Seg", 1}, {"Veltor::TTextSpin", 1}},
        {{"Disp7Seg1", "DispSize", 4}, {"Disp7Seg1", "ColSegm", QVariant::fromValue(TColor(clRed))}},
+       {}},
+      {"TMagicEyeDemo",
+       "MagicEye (Gauge) Demo",
+       {{"Veltor::TMagicEye", 13}, {"Veltor::TPoti270", 2}, {"Veltor::TSmartTimer", 1}},
+       {{"SmartTimer1", "Time", 100}, {"MagicEye1", "StartPos", 50.0}},
        {}},
       // The test signal's first period ends at tick 9: the second meter at +11.
       {"TMeterHDemo",
@@ -250,6 +260,9 @@ void Operate(QObject* control, const QVariant& input) {
   } else if (auto* slider = qobject_cast<TSlider*>(control)) {
     slider->SetValue(input.toDouble());
     emit slider->OnChanging(slider);
+  } else if (auto* rotary = qobject_cast<TPoti270*>(control)) {
+    rotary->SetValue(input.toDouble());
+    emit rotary->onChanging(rotary);
   } else if (auto* poti = qobject_cast<TPoti10T*>(control)) {
     poti->SetValue(input.toDouble());
     emit poti->onChanging(poti);
@@ -362,6 +375,7 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TMeter360Demo", "Slider1", 6.0, "Meter2", "Damping1", 6},
       {"TMeter360Demo", "Slider2", 30.0, "Meter1", "Value2", 30.0},
       {"TMeter360Demo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
+      {"TMagicEyeDemo", "Poti2702", 500.0, "SmartTimer1", "Time", 500},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
@@ -491,6 +505,33 @@ TEST(DemoDialogs, MeterTestSignalAlternatesBetweenMinusAndPlusElevenEachPeriod) 
   Operate(dialog->findChild<QObject*>(QStringLiteral("LedCheck1")), false);
   period();
   EXPECT_EQ(meter->property("Value").toDouble(), 11.0);
+}
+
+// One eye per period (two ticks at 100 ms); after all thirteen the phase is
+// 10 degrees on and the next pass starts again at the first eye.
+TEST(DemoDialogs, MagicEyeSineRunsAcrossTheEyesOneEyePerTick) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  std::unique_ptr<QDialog> dialog = CreateDemoDialog(QStringLiteral("TMagicEyeDemo"));
+  auto* demo = qobject_cast<TMagicEyeDemo*>(dialog.get());
+  ASSERT_TRUE(demo);
+  auto eye = [&](int i) { return dialog->findChild<TMagicEye*>(QStringLiteral("MagicEye%1").arg(i + 1)); };
+  // Amplitude 80 %: the band is 50 -/+ 40 sin(phase + 30 i).
+  EXPECT_NEAR(eye(1)->StartPos(), 50 - 40 * 0.5, 1e-9);
+  EXPECT_NEAR(eye(7)->StartPos(), 50 + 40 * 0.5, 1e-9);  // sin 210 < 0: edges swapped
+  TimerTick();
+  TimerTick();
+  EXPECT_EQ(demo->NextEye(), 1);
+  for (int i = 0; i < 2 * 12; ++i) TimerTick();
+  EXPECT_EQ(demo->NextEye(), 0);
+  EXPECT_EQ(demo->Phase(), 10.0);
+  EXPECT_NEAR(eye(0)->StartPos(), 50.0, 1e-9);  // drawn before the phase moved
+  TimerTick();
+  TimerTick();
+  const double sin10 = std::sin(10 * M_PI / 180);
+  EXPECT_NEAR(eye(0)->StartPos(), 50 - 40 * sin10, 1e-9);
+  EXPECT_NEAR(eye(0)->EndPos(), 50 + 40 * sin10, 1e-9);
+  EXPECT_NEAR(eye(1)->StartPos(), 50 - 40 * 0.5, 1e-9);  // not yet redrawn
 }
 
 TEST(DemoDialogs, PrintWritesTheComponentIntoThePdfTheUserNames) {
