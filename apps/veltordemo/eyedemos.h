@@ -46,4 +46,27 @@ class TMagicEyeDemo : public TDemoDialog {
   double FPhase = 0;
 };
 
+// Sixteen bar gauges, eight lying and eight standing, each row following a
+// slider; spinners set segment width, gap, damping and bar or pointer mode.
+class TGaugeDemo : public TDemoDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kGauges = 16;
+
+  explicit TGaugeDemo(QWidget* parent = nullptr);
+
+ public slots:
+  void on_Slider1_OnChanging(QObject* Sender);
+  void on_Slider2_OnChanging(QObject* Sender);
+  void on_TextSpin1_onChanging(QObject* Sender);
+  void on_TextSpin2_onChanging(QObject* Sender);
+  void on_TextSpin3_onChanging(QObject* Sender);
+  void on_TextSpin4_onChanging(QObject* Sender);
+  void on_PrintBtn_clicked();
+  void on_CloseBtn_clicked() { accept(); }
+
+ private:
+  std::vector<Veltor::TGaugeGp*> FGauges;  // the lying ones first
+};
+
 }  // namespace VeltorDemo

@@ -75,7 +75,7 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
       {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", nullptr},
       {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
-      {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", nullptr},
+      {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},
       {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen", nullptr},
       {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", nullptr},
       {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken", nullptr},

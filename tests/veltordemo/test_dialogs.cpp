@@ -121,6 +121,11 @@ const std::vector<DialogRow>& Dialogs() {
        {{"Veltor::TMagicEye", 13}, {"Veltor::TPoti270", 2}, {"Veltor::TSmartTimer", 1}},
        {{"SmartTimer1", "Time", 100}, {"MagicEye1", "StartPos", 50.0}},
        {}},
+      {"TGaugeDemo",
+       "Gauge Demo",
+       {{"Veltor::TGaugeGp", 16}, {"Veltor::TSlider", 2}, {"Veltor::TTextSpin", 4}},
+       {{"GaugeGp3", "Value", 50.0}, {"GaugeGp16", "SegmWidth", 4}, {"GaugeGp9", "SegmGap", 1}},
+       {}},
       // The test signal's first period ends at tick 9: the second meter at +11.
       {"TMeterHDemo",
        "Panelmeter horizontal Demo",
@@ -376,6 +381,15 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TMeter360Demo", "Slider2", 30.0, "Meter1", "Value2", 30.0},
       {"TMeter360Demo", "LedCheck1", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
       {"TMagicEyeDemo", "Poti2702", 500.0, "SmartTimer1", "Time", 500},
+      {"TGaugeDemo", "Slider1", 70.0, "GaugeGp8", "Value", 70.0},
+      {"TGaugeDemo", "Slider1", 70.0, "GaugeGp9", "Value", 50.0},
+      {"TGaugeDemo", "Slider2", 20.0, "GaugeGp9", "Value", 20.0},
+      {"TGaugeDemo", "Slider2", 20.0, "GaugeGp1", "Value", 50.0},
+      {"TGaugeDemo", "TextSpin1", 4, "GaugeGp5", "SegmWidth", 10},
+      {"TGaugeDemo", "TextSpin2", 3, "GaugeGp12", "SegmGap", 3},
+      {"TGaugeDemo", "TextSpin3", 2, "GaugeGp1", "Damping", 5},
+      {"TGaugeDemo", "TextSpin4", 1, "GaugeGp16", "MeterMode", true},
+      {"TGaugeDemo", "TextSpin4", 0, "GaugeGp2", "MeterMode", false},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
   for (const HandlerRow& row : rows) {
