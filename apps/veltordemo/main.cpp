@@ -2,10 +2,14 @@
 //
 //   veltordemo                    open the main window maximised
 //   veltordemo --screenshot PNG   render the main window to PNG and exit
+//   veltordemo --dialog NAME --screenshot PNG
+//                                 render one demonstration dialog (its class
+//                                 name, e.g. TBevelDemo) to PNG and exit
 //   veltordemo --scale N ...      draw at N device pixels per pixel (1..8)
 //
 // The screenshot run never waits for a person: modal windows return at once
 // and messages go to standard error. A wrong option exits with status 2.
+#include "demodialog.h"
 #include "forms.h"
 #include "host/control.h"
 #include "host/modalui.h"
@@ -55,7 +59,11 @@ int main(int argc, char** argv) {
       QStringLiteral("screenshot"), QStringLiteral("Render the main window to <png> and exit."), QStringLiteral("png"));
   const QCommandLineOption scaleOption(
       QStringLiteral("scale"), QStringLiteral("Draw at <n> device pixels per pixel (1 to 8)."), QStringLiteral("n"));
+  const QCommandLineOption dialogOption(
+      QStringLiteral("dialog"), QStringLiteral("With --screenshot: render the demonstration dialog <name> instead."),
+      QStringLiteral("name"));
   parser.addOption(screenshotOption);
+  parser.addOption(dialogOption);
   parser.addOption(scaleOption);
   if (!parser.parse(Arguments(argc, argv))) {
     std::fprintf(stderr, "veltordemo: %s\n%s", qPrintable(parser.errorText()), qPrintable(HelpText(parser)));
@@ -82,6 +90,10 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (parser.isSet(dialogOption) && !parser.isSet(screenshotOption)) {
+    std::fprintf(stderr, "veltordemo: --dialog needs --screenshot\n");
+    return 2;
+  }
   const QString screenshot = parser.value(screenshotOption);
   const bool batch = parser.isSet(screenshotOption);
   const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
@@ -96,17 +108,26 @@ int main(int argc, char** argv) {
   ConsoleUI console;
   if (batch) Veltor::SetModalUI(&console);
 
-  std::unique_ptr<VeltorDemo::TMainForm> window;
+  std::unique_ptr<QWidget> window;
   try {
     VeltorDemo::RegisterDemoClasses();
-    window = std::make_unique<VeltorDemo::TMainForm>();
+    if (parser.isSet(dialogOption)) {
+      window = VeltorDemo::CreateDemoDialog(parser.value(dialogOption));
+      if (!window) {
+        std::fprintf(stderr, "veltordemo: no dialog %s; there are: %s\n", qPrintable(parser.value(dialogOption)),
+                     qPrintable(VeltorDemo::DemoDialogNames().join(QStringLiteral(", "))));
+        return 2;
+      }
+    } else {
+      window = std::make_unique<VeltorDemo::TMainForm>();
+    }
   } catch (const VeltorDemo::TFormError& e) {
     std::fprintf(stderr, "veltordemo: %s\n", e.what());
     return 1;
   }
 
   if (batch) {
-    window->resize(1024, 700);
+    if (!parser.isSet(dialogOption)) window->resize(1024, 700);
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
     QApplication::processEvents();

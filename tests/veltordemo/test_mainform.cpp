@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -157,6 +158,27 @@ TEST(MainForm, DialogsOpenModallyAndTheRollFormHidesTheBackgroundMeanwhile) {
   p.main->Launch(bevel);
   EXPECT_FALSE(hiddenMeanwhile);
   EXPECT_EQ(p.ui.Executed.size(), 3);
+}
+
+// Each demonstration button opens its dialog modally with the main window as
+// parent and frees it when it returns.
+TEST(MainForm, DemoButtonsOpenTheirDialogModallyAndFreeItAfterwards) {
+  Program p;
+  for (const char* name : {"Bevel3DBtn", "Disp7sBtn", "Meter270Btn", "GaugeBtn"}) {
+    SCOPED_TRACE(name);
+    QPointer<QDialog> shown;
+    bool opened = false;
+    p.ui.OnExec = [&](QDialog* dialog) {
+      shown = dialog;
+      opened = dialog != p.main->AboutBox();
+      EXPECT_EQ(dialog->parentWidget(), p.main.get());
+      return 0;
+    };
+    p.main->Launch(*FindLaunchButton(QLatin1String(name)));
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(shown.isNull());
+    EXPECT_TRUE(p.main->Button(name)->isEnabled());
+  }
 }
 
 TEST(AboutBox, InfoShowsTheHelpAndOkHidesItAndCloses) {
