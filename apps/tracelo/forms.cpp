@@ -21,7 +21,7 @@ void RegisterTraceloClasses() {
   InitFormResources();
   Veltor::RegisterLogicClasses();
   Veltor::RegisterButtonClasses();
-  Veltor::TFormLoader::RegisterClass<TRadioGroup>(QStringLiteral("TRadioGroup"));
+  Veltor::TFormLoader::RegisterClass<Veltor::TRadioGroup>(QStringLiteral("TRadioGroup"));
   Veltor::TFormLoader::RegisterClass<TColorGrid>(QStringLiteral("TColorGrid"));
 }
 

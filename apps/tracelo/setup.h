@@ -15,13 +15,14 @@ class QPrinter;
 
 namespace Veltor {
 class TLogic;
+class TRadioGroup;
 class TTextSpin;
 }  // namespace Veltor
 
 namespace Tracelo {
 
 class TColorGrid;
-class TRadioGroup;
+using Veltor::TRadioGroup;
 
 class TSetup : public QDialog {
   Q_OBJECT

@@ -6,7 +6,7 @@
 #include "buttons/slidebutton.h"
 #include "buttons/textspin.h"
 #include "foundation/smarttimer.h"
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "host/modalui.h"
 #include "launchtable.h"
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -12,9 +12,13 @@
 #include <memory>
 #include <vector>
 
+namespace Veltor {
+class TRadioGroup;
+}
+
 namespace VeltorDemo {
 
-class TRadioGroup;
+using Veltor::TRadioGroup;
 
 class TDemoDialog : public QDialog {
   Q_OBJECT

@@ -7,7 +7,7 @@
 #include "meters/meters_classes.h"
 #include "misc/misc_classes.h"
 #include "potis/potis_classes.h"
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 #include "segments/segments_classes.h"
 #include "system/system_classes.h"
 #include "text/text_classes.h"
@@ -38,7 +38,7 @@ void RegisterDemoClasses() {
   Veltor::RegisterMeterClasses();
   Veltor::RegisterMiscClasses();
   Veltor::RegisterTextClasses();
-  Veltor::TFormLoader::RegisterClass<TRadioGroup>(QStringLiteral("TRadioGroup"));
+  Veltor::TFormLoader::RegisterClass<Veltor::TRadioGroup>(QStringLiteral("TRadioGroup"));
 }
 
 QWidget* LoadFormInto(const QString& path, QWidget* host, QObject* receiver) {

@@ -1,7 +1,7 @@
 #include "segdemos.h"
 
 #include "buttons/textspin.h"
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 #include "segments/disp7seg.h"
 #include "segments/spin7seg.h"
 

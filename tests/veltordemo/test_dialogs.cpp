@@ -12,7 +12,7 @@
 #include "potis/poti270.h"
 #include "potis/selectorslide.h"
 #include "potis/slider.h"
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 #include "segments/disp7seg.h"
 
 #include "testutil.h"

@@ -1,11 +1,11 @@
-#include "radiogroup.h"
+#include "host/radiogroup.h"
 
 #include <QGridLayout>
 #include <QRadioButton>
 
 #include <algorithm>
 
-namespace VeltorDemo {
+namespace Veltor {
 
 TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent) {
   // The entries share the room below the title evenly; the style's margins
@@ -58,4 +58,4 @@ void TRadioGroup::Rebuild() {
   SetItemIndex(FPendingIndex);
 }
 
-}  // namespace VeltorDemo
+}  // namespace Veltor

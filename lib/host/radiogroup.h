@@ -1,12 +1,12 @@
 #pragma once
-// A group of radio buttons laid out in columns, as the demonstration dialogs
-// use it to pick one value of an enumeration.
+// TRadioGroup: the framework's group of radio buttons laid out in columns,
+// which dialogs use to pick one value of a list.
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QStringList>
 
-namespace VeltorDemo {
+namespace Veltor {
 
 // Radio buttons for a list of entries, laid out column by column; the
 // selected entry is ItemIndex (-1 for none).
@@ -38,4 +38,4 @@ class TRadioGroup : public QGroupBox {
   QButtonGroup FButtons;
 };
 
-}  // namespace VeltorDemo
+}  // namespace Veltor
