@@ -145,15 +145,15 @@ std::shared_ptr<const TWave> LoadWave(const QString& path) {
   const QByteArray bytes = file.readAll();
   if (bytes.isEmpty()) return nullptr;
 
-  SDL_AudioSpec spec;
+  SDL_AudioSpec audio;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
   SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-  if (!source || !SDL_LoadWAV_RW(source, 1, &spec, &buffer, &length)) return nullptr;
+  if (!source || !SDL_LoadWAV_RW(source, 1, &audio, &buffer, &length)) return nullptr;
   auto wave = std::make_shared<TWave>();
-  wave->Freq = spec.freq;
-  wave->Format = spec.format;
-  wave->Channels = spec.channels;
+  wave->Freq = audio.freq;
+  wave->Format = audio.format;
+  wave->Channels = audio.channels;
   wave->Samples = QByteArray(reinterpret_cast<const char*>(buffer), int(length));
   SDL_FreeWAV(buffer);
   if (wave->Samples.isEmpty()) return nullptr;
