@@ -5,10 +5,14 @@
 //   veltordemo --dialog NAME --screenshot PNG
 //                                 render one demonstration dialog (its class
 //                                 name, e.g. TBevelDemo) to PNG and exit
+//   veltordemo --contact-sheet PNG
+//                                 render every demonstration dialog into one
+//                                 picture and exit
 //   veltordemo --scale N ...      draw at N device pixels per pixel (1..8)
 //
 // The screenshot run never waits for a person: modal windows return at once
 // and messages go to standard error. A wrong option exits with status 2.
+#include "contactsheet.h"
 #include "demodialog.h"
 #include "forms.h"
 #include "host/control.h"
@@ -62,8 +66,12 @@ int main(int argc, char** argv) {
   const QCommandLineOption dialogOption(
       QStringLiteral("dialog"), QStringLiteral("With --screenshot: render the demonstration dialog <name> instead."),
       QStringLiteral("name"));
+  const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
+                                       QStringLiteral("Render every demonstration dialog into <png> and exit."),
+                                       QStringLiteral("png"));
   parser.addOption(screenshotOption);
   parser.addOption(dialogOption);
+  parser.addOption(sheetOption);
   parser.addOption(scaleOption);
   if (!parser.parse(Arguments(argc, argv))) {
     std::fprintf(stderr, "veltordemo: %s\n%s", qPrintable(parser.errorText()), qPrintable(HelpText(parser)));
@@ -94,8 +102,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "veltordemo: --dialog needs --screenshot\n");
     return 2;
   }
-  const QString screenshot = parser.value(screenshotOption);
-  const bool batch = parser.isSet(screenshotOption);
+  if (parser.isSet(sheetOption) && parser.isSet(screenshotOption)) {
+    std::fprintf(stderr, "veltordemo: --contact-sheet and --screenshot exclude each other\n");
+    return 2;
+  }
+  const bool sheet = parser.isSet(sheetOption);
+  const QString screenshot = parser.value(sheet ? sheetOption : screenshotOption);
+  const bool batch = sheet || parser.isSet(screenshotOption);
   const bool headless = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   if ((batch || headless) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // A picture needs no sound.
@@ -111,6 +124,15 @@ int main(int argc, char** argv) {
   std::unique_ptr<QWidget> window;
   try {
     VeltorDemo::RegisterDemoClasses();
+    if (sheet) {
+      const QImage picture = VeltorDemo::DialogContactSheet();
+      if (!picture.save(screenshot)) {
+        std::fprintf(stderr, "veltordemo: cannot write %s\n", qPrintable(screenshot));
+        return 1;
+      }
+      std::printf("contact sheet: %s\n", qPrintable(QFileInfo(screenshot).absoluteFilePath()));
+      return 0;
+    }
     if (parser.isSet(dialogOption)) {
       window = VeltorDemo::CreateDemoDialog(parser.value(dialogOption));
       if (!window) {
