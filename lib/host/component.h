@@ -16,6 +16,8 @@ class TComponentBase {
   virtual ~TComponentBase() = default;
 
   TComponentState ComponentState() const { return FComponentState; }
+  // Whether a stored form is assigning the properties now.
+  bool Loading() const { return FComponentState.testFlag(csLoading); }
   void SetComponentState(TComponentState state) { FComponentState = state; }
 
   // Marks the start of a stored-form load: setters may skip range checks.

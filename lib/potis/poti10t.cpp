@@ -36,27 +36,15 @@ TPoti10T::TPoti10T(QWidget* parent) : TVeltorBase(parent), FModel(kValueLimit) {
 TPoti10T::~TPoti10T() = default;
 
 void TPoti10T::SetValue(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadValue(v);
-    return;
-  }
-  if (FModel.SetValue(v)) UpdateMoving();
+  if (FModel.SetValue(v, Loading())) UpdateMoving();
 }
 
 void TPoti10T::SetValueStart(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadStart(v);
-    return;
-  }
-  if (FModel.SetStart(v)) Invalidate();
+  if (FModel.SetStart(v, Loading())) Invalidate();
 }
 
 void TPoti10T::SetValueEnd(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadEnd(v);
-    return;
-  }
-  if (FModel.SetEnd(v)) Invalidate();
+  if (FModel.SetEnd(v, Loading())) Invalidate();
 }
 
 void TPoti10T::SetScalaPart(int v) { Assign(FScalaPart, std::clamp(v, 1, kMaxScalaPart)); }

@@ -26,27 +26,15 @@ TPoti270::TPoti270(QWidget* parent) : TCustomRotary(parent), FModel(kValueLimit)
 TPoti270::~TPoti270() = default;
 
 void TPoti270::SetValue(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadValue(v);
-    return;
-  }
-  if (FModel.SetValue(v)) MovePointer();
+  if (FModel.SetValue(v, Loading())) MovePointer();
 }
 
 void TPoti270::SetValueStart(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadStart(v);
-    return;
-  }
-  if (FModel.SetStart(v)) Invalidate();
+  if (FModel.SetStart(v, Loading())) Invalidate();
 }
 
 void TPoti270::SetValueEnd(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadEnd(v);
-    return;
-  }
-  if (FModel.SetEnd(v)) Invalidate();
+  if (FModel.SetEnd(v, Loading())) Invalidate();
 }
 
 void TPoti270::SetScalaPart(int v) { Assign(FScalaPart, std::clamp(v, 1, kMaxScalaPart)); }

@@ -47,6 +47,24 @@ bool TPotiModel::SetEnd(double v) {
   return true;
 }
 
+bool TPotiModel::SetValue(double v, bool loading) {
+  if (!loading) return SetValue(v);
+  LoadValue(v);
+  return false;
+}
+
+bool TPotiModel::SetStart(double v, bool loading) {
+  if (!loading) return SetStart(v);
+  LoadStart(v);
+  return false;
+}
+
+bool TPotiModel::SetEnd(double v, bool loading) {
+  if (!loading) return SetEnd(v);
+  LoadEnd(v);
+  return false;
+}
+
 bool TPotiModel::Normalise() {
   const double start = FStart, end = FEnd, value = FValue;
   // NaN read from a form fails every comparison; it becomes the start.

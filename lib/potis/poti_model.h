@@ -33,6 +33,11 @@ class TPotiModel {
   void LoadValue(double v) { FValue = v; }
   void LoadStart(double v) { FStart = v; }
   void LoadEnd(double v) { FEnd = v; }
+  // A control's setters: while its form loads they take the value as it is,
+  // otherwise they keep the rules above.
+  bool SetValue(double v, bool loading);
+  bool SetStart(double v, bool loading);
+  bool SetEnd(double v, bool loading);
   // After loading: an end at or below the start is moved one unit above it,
   // and the value is brought into the range. Returns whether anything moved.
   bool Normalise();

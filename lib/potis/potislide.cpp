@@ -25,27 +25,15 @@ TPotiSlide::TPotiSlide(QWidget* parent) : TCustomSlide(parent), FModel(kValueLim
 TPotiSlide::~TPotiSlide() = default;
 
 void TPotiSlide::SetValue(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadValue(v);
-    return;
-  }
-  if (FModel.SetValue(v)) MoveKnob();
+  if (FModel.SetValue(v, Loading())) MoveKnob();
 }
 
 void TPotiSlide::SetValueStart(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadStart(v);
-    return;
-  }
-  if (FModel.SetStart(v)) Invalidate();
+  if (FModel.SetStart(v, Loading())) Invalidate();
 }
 
 void TPotiSlide::SetValueEnd(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadEnd(v);
-    return;
-  }
-  if (FModel.SetEnd(v)) Invalidate();
+  if (FModel.SetEnd(v, Loading())) Invalidate();
 }
 
 void TPotiSlide::SetScalaPart(int v) { Assign(FScalaPart, std::clamp(v, 1, kMaxScalaPart)); }

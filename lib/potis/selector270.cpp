@@ -33,7 +33,7 @@ void TSelector270::SetScalaPart(int v) {
 }
 
 void TSelector270::SetPosition(int v) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FModel.LoadPosition(v);
     return;
   }
@@ -41,7 +41,7 @@ void TSelector270::SetPosition(int v) {
 }
 
 void TSelector270::Select(int index) {
-  if (ComponentState().testFlag(csLoading) || index < 0) return;
+  if (Loading() || index < 0) return;
   SetPosition(index);
 }
 

@@ -24,7 +24,7 @@ void TSelectorSlide::SetPosText(const QStringList& v) {
 }
 
 void TSelectorSlide::SetPosition(int v) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FModel.LoadPosition(v);
     return;
   }
@@ -36,7 +36,7 @@ void TSelectorSlide::SetScalaPart(int v) {
 }
 
 void TSelectorSlide::Select(int index) {
-  if (ComponentState().testFlag(csLoading) || index < 0) return;
+  if (Loading() || index < 0) return;
   SetPosition(index);
 }
 

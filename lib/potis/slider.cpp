@@ -49,29 +49,21 @@ void TSlider::SetSelector(bool v) {
 }
 
 void TSlider::SnapToDetent() {
-  if (!FSelector || ComponentState().testFlag(csLoading)) return;
+  if (!FSelector || Loading()) return;
   FPosition = std::clamp(SliderDetent(FModel, FScalaPart, FModel.Value()), 0, FScalaPart);
   FModel.SetValue(SliderDetentValue(FModel, FScalaPart, FPosition));
 }
 
 void TSlider::SetValueMax(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadEnd(v);
-    return;
-  }
-  if (FModel.SetEnd(v)) Invalidate();
+  if (FModel.SetEnd(v, Loading())) Invalidate();
 }
 
 void TSlider::SetValueMin(double v) {
-  if (ComponentState().testFlag(csLoading)) {
-    FModel.LoadStart(v);
-    return;
-  }
-  if (FModel.SetStart(v)) Invalidate();
+  if (FModel.SetStart(v, Loading())) Invalidate();
 }
 
 void TSlider::SetValue(double v) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FModel.LoadValue(v);
     return;
   }
@@ -85,7 +77,7 @@ void TSlider::SetValue(double v) {
 }
 
 void TSlider::SetPosition(int v) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FPosition = v;
     return;
   }
