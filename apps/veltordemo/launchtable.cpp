@@ -2,6 +2,7 @@
 
 #include "buttondemos.h"
 #include "eyedemos.h"
+#include "keydemos.h"
 #include "meterdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
@@ -59,21 +60,24 @@ const std::vector<TLaunchButton>& LaunchButtons() {
        Dialog<TMagicEyeDemo>()},
       {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
       {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
-      {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten", nullptr},
-      {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten", nullptr},
-      {"UpDownBtn", "TUpDown", "", "Auf-Ab-Tasten mit Wiederholung beim Festhalten", nullptr},
+      {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten",
+       Dialog<TJoyStickDemo>()},
+      {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten",
+       Dialog<TLeftRightDemo>()},
+      {"UpDownBtn", "TUpDown", "", "Auf-Ab-Tasten mit Wiederholung beim Festhalten", Dialog<TUpDownDemo>()},
       {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal", nullptr},
       {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", nullptr},
-      {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen", nullptr},
-      {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", nullptr},
+      {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen",
+       Dialog<TNumEditDemo>()},
+      {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", Dialog<TStrokeTextDlg>()},
       {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen", nullptr},
       {"SmartTimeBtn", "TSmartTimer", "TSmartTimer", "Zeitgeber für Takt, Blinken und abgezählte Durchläufe", nullptr},
       {"RotLabelBtn", "TRotLabel", "TRotLabel", "Beschriftung in jedem Winkel gedreht, mit Rahmen und Schatten",
-       nullptr},
+       Dialog<TRotLabelDemo>()},
       {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
        nullptr},
       {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
-      {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", nullptr},
+      {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", Dialog<TSliderDemo>()},
       {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
       {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},
       {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen", nullptr},
