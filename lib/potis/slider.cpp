@@ -115,6 +115,9 @@ void TSlider::SetOrientation(TOrientation v) {
 
 void TSlider::Loaded() {
   TVeltorBase::Loaded();
+  // A hidden widget hears of its size only when it is shown; a form's
+  // sliders read their orientation before that.
+  ApplySizeRule();
   FPosition = std::clamp(FPosition, 0, FScalaPart);
   if (FModel.Normalise()) Invalidate();
   SnapToDetent();

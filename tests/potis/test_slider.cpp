@@ -1,5 +1,7 @@
+#include "formtest.h"
 #include "foundation/tickregistry.h"
 #include "linear_testutil.h"
+#include "potis/potis_classes.h"
 #include "potis/slider.h"
 #include "testutil.h"
 
@@ -80,6 +82,20 @@ TEST(Slider, OrientationFollowsTheShapeAndTheCrossSideIsLimited) {
   EXPECT_EQ(s.size(), QSize(15, 200));
   s.SetOrientation(orHorizontal);  // the shape says otherwise
   EXPECT_EQ(s.Orientation(), orVertical);
+}
+
+// A form that is not shown yet already knows its tall sliders stand upright.
+TEST(Slider, StoredFormGivesTheOrientationBeforeTheFormIsShown) {
+  RegisterPotiClasses();
+  VeltorTest::FormFiles files;
+  auto form = files.LoadBody(R"(
+    <widget class="Veltor::TSlider" name="Fader">
+      <property name="geometry"><rect><x>0</x><y>0</y><width>30</width><height>160</height></rect></property>
+    </widget>)");
+  auto* fader = form->findChild<TSlider*>("Fader");
+  ASSERT_NE(fader, nullptr);
+  EXPECT_FALSE(fader->isVisible());
+  EXPECT_EQ(fader->Orientation(), orVertical);
 }
 
 TEST(Slider, SelectorModeSnapsValueAndPosition) {
