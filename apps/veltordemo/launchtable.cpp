@@ -3,6 +3,7 @@
 #include "buttondemos.h"
 #include "eyedemos.h"
 #include "meterdemos.h"
+#include "portdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
 
@@ -58,12 +59,12 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio",
        Dialog<TMagicEyeDemo>()},
       {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
-      {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
+      {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", Dialog<TKeyBoardDemo>()},
       {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten", nullptr},
       {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten", nullptr},
       {"UpDownBtn", "TUpDown", "", "Auf-Ab-Tasten mit Wiederholung beim Festhalten", nullptr},
-      {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal", nullptr},
-      {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", nullptr},
+      {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal", Dialog<TComPortDemo>()},
+      {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", Dialog<TFifoDemo>()},
       {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen", nullptr},
       {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", nullptr},
       {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen", nullptr},
@@ -72,7 +73,7 @@ const std::vector<TLaunchButton>& LaunchButtons() {
        nullptr},
       {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
        nullptr},
-      {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
+      {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", Dialog<TSysInfoDemo>()},
       {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", nullptr},
       {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
       {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},

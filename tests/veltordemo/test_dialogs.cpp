@@ -6,13 +6,13 @@
 #include "eyedemos.h"
 #include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
+#include "host/radiogroup.h"
 #include "launchtable.h"
 #include "meters/magiceye.h"
 #include "potis/poti10t.h"
 #include "potis/poti270.h"
 #include "potis/selectorslide.h"
 #include "potis/slider.h"
-#include "host/radiogroup.h"
 #include "segments/disp7seg.h"
 
 #include "testutil.h"
@@ -180,7 +180,23 @@ const std::vector<DialogRow>& Dialogs() {
         {"Veltor::TLedCheck", 1},
         {"Veltor::TSmartTimer", 1}},
        {{"Meter1", "Value1", 40.0}, {"Meter2", "Value1", 0.0}},
-       {{"Meter2", "Value1", 11.0}}}};
+       {{"Meter2", "Value1", 11.0}}},
+      {"TComPortDemo",
+       "Schnittstellen-Demo ComPort",
+       {{"Veltor::TComPort", 1}, {"Veltor::TFiFo", 4}, {"Veltor::TLedCheck", 14}},
+       {{"ReceiveFiFo1", "ReadOnly", true}, {"EventCheck2", "Checked", true}, {"Chan2Com3", "GroupIndex", 2}},
+       {}},
+      {"TFifoDemo", "Fifo Demo", {{"Veltor::TFiFo", 2}}, {{"FiFo2", "ReadOnly", true}}, {}},
+      {"TSysInfoDemo",
+       "Corvane Veltor SysInfo Demo",
+       {{"Veltor::TSysInfo", 1}, {"Veltor::TPanel", 20}},
+       {{"ValuePanel1", "BevelOuter", int(bvLowered)}},
+       {}},
+      {"TKeyBoardDemo",
+       "KeyBoard Demo",
+       {{"Veltor::TAlphaBar", 2}},
+       {{"AlphaBar1", "RastButtons", true}, {"AlphaBar2", "ButtonWidth", 28}},
+       {}}};
   return rows;
 }
 
