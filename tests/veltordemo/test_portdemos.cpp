@@ -126,6 +126,10 @@ TEST_F(ComPortDemoTest, TypedCharactersGoOutAndReceivedOnesAreShown) {
   EXPECT_TRUE(TickUntil([&] { return Port->RxCount(QStringLiteral("COM1")) == 1; }));
   for (int i = 0; i < 5; ++i) TimerTick();
   EXPECT_EQ(receive->Text(), QStringLiteral("ok!"));
+  // The queue counts show what waits unread.
+  QTest::keyClicks(Get<TFiFo>(QStringLiteral("SendFiFo1")), QStringLiteral("y"));
+  EXPECT_EQ(Text(QStringLiteral("RxLabel1")), QStringLiteral("Rx: 1"));
+  EXPECT_EQ(Text(QStringLiteral("TxLabel1")), QStringLiteral("Tx: 0"));
 }
 
 TEST_F(ComPortDemoTest, TwoChannelsTalkThroughACable) {
