@@ -98,12 +98,15 @@ void TComPortDemo::AssignPort(int channel, int port) {
     ShowPorts();
     return;
   }
-  TChannel* holder = ChannelOf(port);
+  // The other channel's port is refused; this channel keeps its own.
+  if (ChannelOf(port)) {
+    ShowErrors(ch, {QStringLiteral("Error"), PortName(port) + QStringLiteral(" in use")});
+    ShowPorts();
+    return;
+  }
   if (ch.Port) FComPort->ClosePort(PortName(ch.Port));
   ch.Port = 0;
-  if (holder) {
-    ShowErrors(ch, {QStringLiteral("Error"), PortName(port) + QStringLiteral(" in use")});
-  } else if (FComPort->OpenPort(PortName(port))) {
+  if (FComPort->OpenPort(PortName(port))) {
     ch.Port = port;
     ch.Errors->clear();
     ApplyEvents(ch);

@@ -145,14 +145,13 @@ TEST_F(ComPortDemoTest, TwoChannelsTalkThroughACable) {
 }
 
 TEST_F(ComPortDemoTest, APortBelongsToOneChannelAtATime) {
-  Click(QStringLiteral("Chan1Com1"));
-  Click(QStringLiteral("Chan2Com1"));
-  EXPECT_EQ(Dialog->ChannelPort(2), 0);
-  EXPECT_EQ(Errors(2), QStringList({"Error", "COM1 in use"}));
-  EXPECT_FALSE(Get<TLedCheck>(QStringLiteral("Chan2Com1"))->Checked());
-  EXPECT_EQ(Dialog->ChannelPort(1), 1);
+  // A channel without a port cannot send.
+  Get<TFiFo>(QStringLiteral("SendFiFo2"))->SetTextChar(QLatin1Char('q'));
+  Dialog->on_SendFiFo2_OnChange(nullptr);
+  EXPECT_EQ(Errors(2), QStringList({"Error", "not open"}));
 
-  // Moving channel 1 to COM2 frees COM1.
+  // Moving channel 1 from COM1 to COM2 frees COM1.
+  Click(QStringLiteral("Chan1Com1"));
   Click(QStringLiteral("Chan1Com2"));
   EXPECT_EQ(Dialog->ChannelPort(1), 2);
   EXPECT_FALSE(Port->InUse(1));
@@ -160,10 +159,16 @@ TEST_F(ComPortDemoTest, APortBelongsToOneChannelAtATime) {
   EXPECT_FALSE(Get<TLedCheck>(QStringLiteral("Chan1Com1"))->Checked());
   EXPECT_TRUE(Get<TLedCheck>(QStringLiteral("Chan1Com2"))->Checked());
 
-  // A channel without a port cannot send.
-  Get<TFiFo>(QStringLiteral("SendFiFo2"))->SetTextChar(QLatin1Char('q'));
-  Dialog->on_SendFiFo2_OnChange(nullptr);
-  EXPECT_EQ(Errors(2), QStringList({"Error", "not open"}));
+  // Channel 2 takes the free COM1 but not channel 1's COM2, and keeps COM1.
+  Click(QStringLiteral("Chan2Com1"));
+  EXPECT_TRUE(Errors(2).isEmpty());
+  Click(QStringLiteral("Chan2Com2"));
+  EXPECT_EQ(Errors(2), QStringList({"Error", "COM2 in use"}));
+  EXPECT_EQ(Dialog->ChannelPort(2), 1);
+  EXPECT_TRUE(Port->InUse(1));
+  EXPECT_FALSE(Get<TLedCheck>(QStringLiteral("Chan2Com2"))->Checked());
+  EXPECT_TRUE(Get<TLedCheck>(QStringLiteral("Chan2Com1"))->Checked());
+  EXPECT_EQ(Dialog->ChannelPort(1), 2);
 }
 
 TEST_F(ComPortDemoTest, SettingsGoToTheChannelsPortAndTakeEffect) {
