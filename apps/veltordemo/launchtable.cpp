@@ -4,6 +4,7 @@
 #include "eyedemos.h"
 #include "keydemos.h"
 #include "meterdemos.h"
+#include "portdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
 
@@ -59,14 +60,16 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio",
        Dialog<TMagicEyeDemo>()},
       {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
-      {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
+      {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben",
+       Dialog<TKeyBoardDemo>()},
       {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten",
        Dialog<TJoyStickDemo>()},
       {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten",
        Dialog<TLeftRightDemo>()},
       {"UpDownBtn", "TUpDown", "", "Auf-Ab-Tasten mit Wiederholung beim Festhalten", Dialog<TUpDownDemo>()},
-      {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal", nullptr},
-      {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", nullptr},
+      {"ComPortBtn", "TComPort", "TComPort", "Serielle Schnittstelle mit Puffern, Handshake und Terminal",
+       Dialog<TComPortDemo>()},
+      {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", Dialog<TFifoDemo>()},
       {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen",
        Dialog<TNumEditDemo>()},
       {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", Dialog<TStrokeTextDlg>()},
@@ -76,7 +79,8 @@ const std::vector<TLaunchButton>& LaunchButtons() {
        Dialog<TRotLabelDemo>()},
       {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
        nullptr},
-      {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
+      {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke",
+       Dialog<TSysInfoDemo>()},
       {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", Dialog<TSliderDemo>()},
       {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
       {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},
