@@ -2,6 +2,7 @@
 
 #include "buttondemos.h"
 #include "eyedemos.h"
+#include "mediademos.h"
 #include "meterdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
@@ -57,7 +58,8 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"AboutBtn", "Veltor Info", "", "Informationen über diese Demo und die Komponenten", nullptr},
       {"MagicEyeBtn", "TMagicEye", "TMagicEye", "Magisches Auge als Abstimmanzeige wie im alten Röhrenradio",
        Dialog<TMagicEyeDemo>()},
-      {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben", nullptr},
+      {"IniFileBtn", "TIniFile", "", "Einstellungen in einer Textdatei mit Abschnitten lesen und schreiben",
+       Dialog<TIniFileDemo>()},
       {"KeyBrdBtn", "TAlphaBar", "TAlphaBar", "Buchstabenleiste zur schnellen Auswahl nach Anfangsbuchstaben", nullptr},
       {"JoyStickBtn", "TJoyStick", "TJoyStick", "Joystick-Anzeige mit Kreuz, Achsenwerten und Tasten", nullptr},
       {"LeftRightBtn", "TLeftRight", "", "Links-Rechts-Tasten mit Wiederholung beim Festhalten", nullptr},
@@ -66,17 +68,19 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"FiFoBtn", "TFiFo", "TFiFo", "Ringpuffer für Bytes mit Lese- und Schreibzeiger", nullptr},
       {"NumEditBtn", "TNumEdit", "TNumEdit", "Eingabefeld für Zahlen mit Grenzen und Nachkommastellen", nullptr},
       {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", nullptr},
-      {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen", nullptr},
+      {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen",
+       Dialog<TPlaySoundDemo>()},
       {"SmartTimeBtn", "TSmartTimer", "TSmartTimer", "Zeitgeber für Takt, Blinken und abgezählte Durchläufe", nullptr},
       {"RotLabelBtn", "TRotLabel", "TRotLabel", "Beschriftung in jedem Winkel gedreht, mit Rahmen und Schatten",
        nullptr},
       {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
-       nullptr},
+       Dialog<TRollFormDemo>()},
       {"SysInfBtn", "TSysInfo", "TSysInfo", "Systemdaten: Version, Prozessor, Speicher und Laufwerke", nullptr},
       {"SliderBtn", "TSlider", "TSlider", "Schieberegler mit Griff, Skala und Wertanzeige", nullptr},
       {"ShadeBtn", "", "", "Farbverlauf des Hintergrunds in Richtung und Farbe weiterschalten", nullptr},
       {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},
-      {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen", nullptr},
+      {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen",
+       Dialog<TGamePortDemo>()},
       {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", nullptr},
       {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken", nullptr},
       {"SerieSpinBtn", "TSerieSpin", "TSerieSpin", "Werteauswahl in Normreihen wie E12 mit Pfeiltasten", nullptr},
@@ -84,7 +88,7 @@ const std::vector<TLaunchButton>& LaunchButtons() {
        Dialog<TMeter360Demo>()},
       {"CtrlTimBtn", "TCtrlTimer", "TCtrlTimer", "Stoppuhr und Countdown mit Siebensegment-Anzeige", nullptr},
       {"TextScrollBtn", "TTextSrcoll", "TTextScroller", "Lauftext in Farbe, Richtung und Geschwindigkeit einstellbar",
-       nullptr},
+       Dialog<TTextSrcollDemo>()},
       {"BoxLineBtn", "TBoxLine", "TBoxLine", "Linien und Rahmen in 3D-Optik zum Gliedern von Fenstern", nullptr},
   };
   return buttons;

@@ -61,6 +61,13 @@ TScrnSaveCtrl::~TScrnSaveCtrl() {
   if (!(ComponentState() & csDesigning)) FBackend->Set(FKept);
 }
 
+void TScrnSaveCtrl::Restore() {
+  if (ComponentState() & csDesigning) return;
+  FBackend->Set(FKept);
+  FSaverEnable = FKept.TimeOut > 0;
+  FSaverTimeOut = std::clamp(FKept.TimeOut, 0, MaxTimeOut);
+}
+
 void TScrnSaveCtrl::SetSaverEnable(bool enable) {
   FSaverEnable = enable;
   Apply();

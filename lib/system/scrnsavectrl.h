@@ -58,6 +58,10 @@ class TScrnSaveCtrl : public TComponent {
   int SaverTimeOut() const { return FSaverTimeOut; }
   void SetSaverTimeOut(int seconds);
 
+  // Puts the kept settings back now, as the destructor does, and shows them
+  // again in SaverEnable and SaverTimeOut.
+  void Restore();
+
   // Whether the settings reach a real screen saver.
   bool Supported() const { return FBackend->Supported(); }
 
