@@ -100,7 +100,10 @@ void TPlaySoundDemo::on_DirList_itemActivated(QListWidgetItem* item) {
   if (item->text() == kUpEntry ? dir.cdUp() : dir.cd(item->text())) ShowFolder(dir.path());
 }
 
-void TPlaySoundDemo::on_FileList_itemActivated(QListWidgetItem*) { Play(); }
+void TPlaySoundDemo::on_FileList_itemActivated(QListWidgetItem* item) {
+  Child<QListWidget>("FileList")->setCurrentItem(item);
+  Play();
+}
 
 void TPlaySoundDemo::on_StopBtn_clicked() {
   FSound->SetPlayState(psStopped);

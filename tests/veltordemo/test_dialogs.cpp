@@ -6,13 +6,14 @@
 #include "eyedemos.h"
 #include "foundation/smarttimer.h"
 #include "foundation/tickregistry.h"
+#include "host/radiogroup.h"
 #include "launchtable.h"
 #include "meters/magiceye.h"
+#include "misc/misctypes.h"
 #include "potis/poti10t.h"
 #include "potis/poti270.h"
 #include "potis/selectorslide.h"
 #include "potis/slider.h"
-#include "host/radiogroup.h"
 #include "segments/disp7seg.h"
 
 #include "testutil.h"
@@ -180,7 +181,37 @@ const std::vector<DialogRow>& Dialogs() {
         {"Veltor::TLedCheck", 1},
         {"Veltor::TSmartTimer", 1}},
        {{"Meter1", "Value1", 40.0}, {"Meter2", "Value1", 0.0}},
-       {{"Meter2", "Value1", 11.0}}}};
+       {{"Meter2", "Value1", 11.0}}},
+      {"TPlaySoundDemo",
+       "Veltor PlaySound-Demo",
+       {{"Veltor::TPlaySound", 1}, {"Veltor::TTextSpin", 1}, {"QListWidget", 2}},
+       {{"PlaySound1", "RepDelay", 2.0}, {"TextSpin1", "Position", 1}},
+       {}},
+      {"TGamePortDemo",
+       "GamePort Demo",
+       {{"Veltor::TGamePort", 1}, {"Veltor::TGaugeGp", 4}, {"Veltor::TMultiBmp", 4}, {"Veltor::TLedButton", 3}},
+       {{"GaugeGp4", "Value", 32768.0}, {"MultiBmp1", "GlyphSel", 1}, {"LedButton1", "LedOn", true}},
+       {}},
+      {"TTextSrcollDemo",
+       "Textscroll Demo",
+       {{"Veltor::TTextScroller", 1},
+        {"Veltor::TMultiBmp", 1},
+        {"Veltor::TTextSpin", 1},
+        {"Veltor::TBitWin", 1},
+        {"Veltor::TScrnSaveCtrl", 1}},
+       {{"TextScroller1", "IsOpen", true}, {"TextScroller1", "FontSize", 10}},
+       {}},
+      {"TIniFileDemo",
+       "Ini-File Editor Demo",
+       {{"Veltor::TIniEditor", 1}},
+       {{"IniEditor1", "FileName", QStringLiteral("veltordemo.ini")},
+        {"IniEditor1", "FileLocation", int(MiscEnums::WindowsPath)}},
+       {}},
+      {"TRollFormDemo",
+       "RollForm Demo",
+       {{"Veltor::TRollBar", 4}, {"Veltor::TSlider", 1}},
+       {{"RollBar1", "RollSpeed", int(MiscEnums::trImmediate)}, {"RollBar4", "Caption", QStringLiteral("Notizen")}},
+       {}}};
   return rows;
 }
 
