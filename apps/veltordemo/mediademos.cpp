@@ -15,7 +15,6 @@
 #include "text/textscroller.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -266,15 +265,11 @@ void TTextSrcollDemo::RestoreSaver() {
   Child<QCheckBox>("SaverCheck")->setChecked(FSaver->SaverEnable());
 }
 
+// Both ways out end here: the Close button accepts, the window's close box
+// rejects.
 void TTextSrcollDemo::done(int result) {
   RestoreSaver();
   TDemoDialog::done(result);
-}
-
-// The close box of a hidden dialog does not reach done().
-void TTextSrcollDemo::closeEvent(QCloseEvent* e) {
-  RestoreSaver();
-  TDemoDialog::closeEvent(e);
 }
 
 // -------------------------------------------------------------- TIniFileDemo
@@ -312,10 +307,12 @@ void TIniFileDemo::on_WriteBtn_clicked() {
     return;
   }
   QDir().mkpath(QFileInfo(FEditor->FullPath()).absolutePath());
+  // No character is no entry, rather than a NUL in the file.
   const QString text = Child<QLineEdit>("CharEdit")->text();
   const bool written = FEditor->WriteStr(section, kTextEntry, Child<QLineEdit>("StrEdit")->text()) &&
                        FEditor->WriteBool(section, kBoolEntry, Child<QCheckBox>("BoolCheck")->isChecked()) &&
-                       FEditor->WriteChar(section, kCharEntry, text.isEmpty() ? QChar() : text.front()) &&
+                       (text.isEmpty() ? FEditor->EraseEntry(section, kCharEntry)
+                                       : FEditor->WriteChar(section, kCharEntry, text.front())) &&
                        FEditor->WriteInt(section, kIntEntry, Child<QSpinBox>("IntSpin")->value()) &&
                        FEditor->WriteReal(section, kRealEntry, real);
   if (!written) {

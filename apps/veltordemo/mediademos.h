@@ -8,7 +8,6 @@
 #include <array>
 #include <vector>
 
-class QCloseEvent;
 class QListWidgetItem;
 
 namespace Veltor {
@@ -125,7 +124,6 @@ class TTextSrcollDemo : public TDemoDialog {
 
  protected:
   void done(int result) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   void RestoreSaver();

@@ -327,6 +327,14 @@ TEST(MediaDemos, IniDemoWritesOnlyItsOwnFileInTheConfigFolderAndReadsItBack) {
   EXPECT_EQ(setup.ui.Messages.size(), 1);
   EXPECT_EQ(ReadFile(file), stored);
 
+  // An empty character field leaves no entry, and no NUL, in the file.
+  Find<QLineEdit>(dialog, "RealEdit")->setText("1.5");
+  Find<QLineEdit>(dialog, "CharEdit")->clear();
+  Find<QPushButton>(dialog, "WriteBtn")->click();
+  EXPECT_FALSE(ReadFile(file).contains('\0'));
+  EXPECT_FALSE(ReadFile(file).contains("Zeichen"));
+  EXPECT_TRUE(ReadFile(file).contains("Ganzzahl=99"));
+
   Find<QPushButton>(dialog, "EraseBtn")->click();
   EXPECT_FALSE(ReadFile(file).contains("[Test]"));
   EXPECT_EQ(FilesBelow(dir.path()), QStringList({"config/veltordemo.ini"}));
