@@ -67,6 +67,8 @@ class TScrnSaveCtrl : public TComponent {
 
  private:
   void Apply();
+  // The properties from the kept settings.
+  void ShowKept();
 
   std::unique_ptr<TSaverBackend> FBackend;
   TSaverSettings FKept;

@@ -38,8 +38,14 @@ using namespace VeltorDemo;
 
 namespace {
 
-// No sound card, and never the user's X server.
-const bool kQuietMachine = qputenv("SDL_AUDIODRIVER", "dummy") && (qunsetenv("DISPLAY"), true);
+// No sound card, never the user's X server, and a configuration folder of
+// the tests' own.
+QTemporaryDir& ConfigSandbox() {
+  static QTemporaryDir dir;
+  return dir;
+}
+const bool kQuietMachine = qputenv("SDL_AUDIODRIVER", "dummy") && (qunsetenv("DISPLAY"), true) &&
+                           qputenv("XDG_CONFIG_HOME", ConfigSandbox().path().toUtf8());
 
 template <typename T>
 T* Find(QDialog& dialog, const char* name) {
