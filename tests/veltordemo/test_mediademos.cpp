@@ -265,6 +265,12 @@ TEST(MediaDemos, TextViewControlsSetHexModeFontAndTheHint) {
   emit hint->OnShow(hint, at, info, show);
   EXPECT_TRUE(show);
   EXPECT_EQ(info, QStringLiteral("textscrolldemo.ui: %1 Zeilen").arg(view->Document().LineCount()));
+
+  // A file that cannot be read is reported and leaves the view closed.
+  EXPECT_FALSE(dialog.OpenFile(QStringLiteral("/no/such/file.txt")));
+  EXPECT_EQ(setup.ui.Messages.size(), 1);
+  EXPECT_FALSE(view->IsOpen());
+  EXPECT_TRUE(Find<QLabel>(dialog, "FileLabel")->text().isEmpty());
 }
 
 // Both ways out put the screen saver back: the Close button and the
