@@ -53,12 +53,22 @@ TScrnSaveCtrl::TScrnSaveCtrl(QObject* owner) : TScrnSaveCtrl(MakeSaverBackend(),
 TScrnSaveCtrl::TScrnSaveCtrl(std::unique_ptr<TSaverBackend> backend, QObject* owner)
     : TComponent(owner), FBackend(std::move(backend)) {
   FKept = FBackend->Get();
-  FSaverEnable = FKept.TimeOut > 0;
-  FSaverTimeOut = std::clamp(FKept.TimeOut, 0, MaxTimeOut);
+  ShowKept();
 }
 
 TScrnSaveCtrl::~TScrnSaveCtrl() {
   if (!(ComponentState() & csDesigning)) FBackend->Set(FKept);
+}
+
+void TScrnSaveCtrl::Restore() {
+  if (ComponentState() & csDesigning) return;
+  FBackend->Set(FKept);
+  ShowKept();
+}
+
+void TScrnSaveCtrl::ShowKept() {
+  FSaverEnable = FKept.TimeOut > 0;
+  FSaverTimeOut = std::clamp(FKept.TimeOut, 0, MaxTimeOut);
 }
 
 void TScrnSaveCtrl::SetSaverEnable(bool enable) {

@@ -58,11 +58,17 @@ class TScrnSaveCtrl : public TComponent {
   int SaverTimeOut() const { return FSaverTimeOut; }
   void SetSaverTimeOut(int seconds);
 
+  // Puts the kept settings back now, as the destructor does, and shows them
+  // again in SaverEnable and SaverTimeOut.
+  void Restore();
+
   // Whether the settings reach a real screen saver.
   bool Supported() const { return FBackend->Supported(); }
 
  private:
   void Apply();
+  // The properties from the kept settings.
+  void ShowKept();
 
   std::unique_ptr<TSaverBackend> FBackend;
   TSaverSettings FKept;

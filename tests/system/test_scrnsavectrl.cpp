@@ -67,6 +67,22 @@ TEST(ScrnSaveCtrl, SwitchesAndRestores) {
   if (!display.isEmpty()) qputenv("DISPLAY", display);
 }
 
+// Restore puts the kept settings back at once and shows them again.
+TEST(ScrnSaveCtrl, RestoresOnRequest) {
+  TSaverSettings system{300, 50, 1, 0};
+  TScrnSaveCtrl ctrl(std::make_unique<TFakeSaver>(&system));
+  ctrl.SetSaverTimeOut(120);
+  ctrl.SetSaverEnable(false);
+  ASSERT_EQ(system.TimeOut, 0);
+  ctrl.Restore();
+  EXPECT_EQ(system, (TSaverSettings{300, 50, 1, 0}));
+  EXPECT_TRUE(ctrl.SaverEnable());
+  EXPECT_EQ(ctrl.SaverTimeOut(), 300);
+  // The next change starts from the restored settings.
+  ctrl.SetSaverEnable(false);
+  EXPECT_EQ(system.TimeOut, 0);
+}
+
 namespace {
 
 // An Xvfb of our own that keeps its settings between clients.
