@@ -224,17 +224,19 @@ TMultiBmpDemo::TMultiBmpDemo(QWidget* parent) : TDemoDialog(parent) {
   FButtons[kCounter - 1]->SetGlyph(DigitStrip());
   FButtons[kCounter - 1]->SetGlyphNums(10);
   for (int i = kFirstLamp; i <= kPictureCount; ++i) {
-    connect(FButtons[std::size_t(i - 1)], &TFramedControl::OnClick, this, &TMultiBmpDemo::ShowLamps);
+    TMultiBmp* lamp = FButtons[std::size_t(i - 1)];
+    connect(lamp, &TFramedControl::OnClick, this, [this, lamp] { ShowLamps(lamp); });
+    lamp->SetGlyphSel(lamp->Down() ? 2 : 1);
   }
-  ShowLamps();
   on_TranspCheck_toggled(Child<QCheckBox>("TranspCheck")->isChecked());
 }
 
-// A lamp of the group is lit while its button is down.
-void TMultiBmpDemo::ShowLamps() {
+// Only the clicked lamp of the group can be lit: the click comes before the
+// group releases the others.
+void TMultiBmpDemo::ShowLamps(TMultiBmp* clicked) {
   for (int i = kFirstLamp; i <= kPictureCount; ++i) {
     TMultiBmp* lamp = FButtons[std::size_t(i - 1)];
-    lamp->SetGlyphSel(lamp->Down() ? 2 : 1);
+    lamp->SetGlyphSel(lamp == clicked && clicked->Down() ? 2 : 1);
   }
 }
 
@@ -278,6 +280,7 @@ const TPanelBevel kLedBevels[] = {bvRaised, bvLowered, bvNone};
 enum { kBlinkOption = 15, kFrameOption, kAutoFrameOption, kCaption1Option, kAllOnButton, kAllOffButton };
 
 // The radio LED checked among count LEDs from first, 0-based; 0 for none.
+// Only right after loading: in a click the group has not settled yet.
 int CheckedOf(const std::vector<TLedCheck*>& leds, int first, int count) {
   for (int i = 0; i < count; ++i) {
     if (leds[std::size_t(first - 1 + i)]->Checked()) return i;
@@ -293,16 +296,18 @@ TLedCheckDemo::TLedCheckDemo(QWidget* parent) : TDemoDialog(parent) {
   FPictures[2]->SetGlyph(TrafficStrip());
   FPictures[2]->SetGlyphNums(3);
   for (int i = 1; i <= kChecks; ++i) {
-    void (TLedCheckDemo::*handler)() = i <= kSwitches     ? &TLedCheckDemo::SwitchChanged
-                                       : i < kBlinkOption ? &TLedCheckDemo::RadioChanged
-                                       : i < kAllOnButton ? &TLedCheckDemo::OptionsChanged
-                                                          : nullptr;
-    if (handler) connect(Led(i), &TFramedControl::OnClick, this, handler);
+    if (i <= kSwitches) connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::SwitchChanged);
+    if (i > kSwitches && i < kBlinkOption) connect(Led(i), &TFramedControl::OnClick, this, [this, i] { Choose(i); });
+    if (i >= kBlinkOption && i < kAllOnButton) {
+      connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::OptionsChanged);
+    }
   }
   connect(Led(kAllOnButton), &TFramedControl::OnClick, this, [this] { SwitchAll(true); });
   connect(Led(kAllOffButton), &TFramedControl::OnClick, this, [this] { SwitchAll(false); });
   SwitchChanged();
-  RadioChanged();
+  Choose(kTrafficLeds + CheckedOf(FLeds, kTrafficLeds, kShapeLeds - kTrafficLeds));
+  Choose(kShapeLeds + CheckedOf(FLeds, kShapeLeds, kBevelLeds - kShapeLeds));
+  Choose(kBevelLeds + CheckedOf(FLeds, kBevelLeds, kBlinkOption - kBevelLeds));
   OptionsChanged();
 }
 
@@ -312,13 +317,16 @@ void TLedCheckDemo::SwitchChanged() {
   FPictures[1]->SetAnimate(Led(2)->Checked());
 }
 
-void TLedCheckDemo::RadioChanged() {
-  FPictures[2]->SetGlyphSel(CheckedOf(FLeds, kTrafficLeds, 3) + 1);
-  const TLedShape shape = CheckedOf(FLeds, kShapeLeds, 2) == 1 ? ledRectangle : ledCircle;
-  const TPanelBevel bevel = ByIndex(kLedBevels, CheckedOf(FLeds, kBevelLeds, 3));
-  for (TLedCheck* led : FLeds) {
-    led->SetLedShape(shape);
-    led->SetLedBevel(bevel);
+// The radio LED number chosen: its group's picture, shape or bevel. The click
+// comes before the group unchecks the others, so the number tells, not the
+// LEDs' states.
+void TLedCheckDemo::Choose(int number) {
+  if (number < kShapeLeds) {
+    FPictures[2]->SetGlyphSel(number - kTrafficLeds + 1);
+  } else if (number < kBevelLeds) {
+    for (TLedCheck* led : FLeds) led->SetLedShape(number == kShapeLeds ? ledCircle : ledRectangle);
+  } else {
+    for (TLedCheck* led : FLeds) led->SetLedBevel(ByIndex(kLedBevels, number - kBevelLeds));
   }
 }
 
@@ -405,7 +413,8 @@ TSerieSpinDemo::TSerieSpinDemo(QWidget* parent) : TDemoDialog(parent) {
 void TSerieSpinDemo::ChooseSeries(int perDecade) {
   if (perDecade == FSeries) return;
   TCustomSpin* values = FSpins[0];
-  const int before = values->Count() > 0 ? values->PosInteger() : 47;
+  // The spinner comes with entries of its own; the demo starts at 4.7.
+  const int before = FSeries == 0 ? 47 : values->PosInteger();
   const std::vector<int> list = PreferredValues(perDecade);
   std::size_t nearest = 0;
   for (std::size_t i = 1; i < list.size(); ++i) {

@@ -88,7 +88,7 @@ class TMultiBmpDemo : public TDemoDialog {
   void on_CloseBtn_clicked() { accept(); }
 
  private:
-  void ShowLamps();
+  void ShowLamps(Veltor::TMultiBmp* clicked);
 
   std::vector<Veltor::TMultiBmp*> FButtons;  // all twelve, row by row
   int FPasses = 0;
@@ -116,7 +116,7 @@ class TLedCheckDemo : public TDemoDialog {
  private:
   Veltor::TLedCheck* Led(int number) const { return FLeds[std::size_t(number - 1)]; }
   void SwitchChanged();
-  void RadioChanged();
+  void Choose(int number);
   void OptionsChanged();
   void SwitchAll(bool on);
 
