@@ -265,7 +265,12 @@ TEST(SmartTimeDemo, SpinnersSetTheTimerAndCountedCyclesStopIt) {
   EXPECT_EQ(caption(1), QStringLiteral("Modus: gestoppt"));
   EXPECT_EQ(caption(3), QStringLiteral("Zyklen: 0"));
   EXPECT_EQ(caption(4), QStringLiteral("Ereignisse: %1").arg(d->Events()));
-  // The restart counts the cycles afresh.
+  // Choosing the counting mode again counts the spinner's cycles afresh, and
+  // so does the restart.
+  Spin(d.get(), "TextSpin1", 0);
+  Spin(d.get(), "TextSpin1", 3);
+  Ticks(10);
+  EXPECT_EQ(d->Events() - eventsBefore, 6);
   d->findChild<QPushButton*>(QStringLiteral("RestartBtn"))->click();
   EXPECT_EQ(d->Events(), 0);
   Ticks(10);
