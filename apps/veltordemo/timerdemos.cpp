@@ -196,7 +196,8 @@ void TSmartTimeDemo::ShowState() {
   FReadOuts[3]->SetCaption(QStringLiteral("Ereignisse: %1").arg(FEvents));
 }
 
-void TSmartTimeDemo::on_PrintBtn_clicked() { PrintComponent(Child<QWidget>("LightsFrame")); }
+// The timer has no picture: the lights and read-outs stand for it.
+void TSmartTimeDemo::on_PrintBtn_clicked() { PrintComponent(Form()); }
 
 // ------------------------------------------------------------- TMultiBmpDemo
 
@@ -352,7 +353,7 @@ void TLedCheckDemo::on_Slider1_OnChanging(QObject* Sender) {
   Child<QLabel>("SizeLabel")->setText(QStringLiteral("LED-Größe: %1").arg(FLeds.front()->LedSize()));
 }
 
-void TLedCheckDemo::on_PrintBtn_clicked() { PrintComponent(Child<QWidget>("SwitchFrame")); }
+void TLedCheckDemo::on_PrintBtn_clicked() { PrintComponent(Form()); }
 
 // ------------------------------------------------------------ TSerieSpinDemo
 

@@ -24,7 +24,6 @@ class TLedCheck;
 class TMultiBmp;
 class TNumEdit;
 class TPictButton;
-class TSlider;
 class TSmartTimer;
 class TSpin7Seg;
 }  // namespace Veltor
@@ -42,8 +41,6 @@ class TSmartTimeDemo : public TDemoDialog {
   explicit TSmartTimeDemo(QWidget* parent = nullptr);
 
   int Events() const { return FEvents; }
-  // The lit LED button, 0..3.
-  int LitButton() const { return FLit; }
 
  public slots:
   void on_TextSpin1_onChanging(QObject* Sender);
@@ -75,8 +72,6 @@ class TMultiBmpDemo : public TDemoDialog {
   Q_OBJECT
  public:
   explicit TMultiBmpDemo(QWidget* parent = nullptr);
-
-  int Passes() const { return FPasses; }
 
  public slots:
   void on_AnimateCheck_toggled(bool on);

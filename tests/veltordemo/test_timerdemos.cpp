@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -401,6 +403,26 @@ TEST(MultiBmpDemo, LampGroupTimerStepsAndChecks) {
   EXPECT_TRUE(bmp(12)->GlyphMode());
   Find<QCheckBox>(d.get(), QStringLiteral("TranspCheck"))->setChecked(false);
   EXPECT_FALSE(bmp(12)->GlyphMode());
+}
+
+// ---------------------------------------------------------------- printing
+
+TEST(TimerDemos, PrintWritesAPdfForEveryDialog) {
+  VeltorTest::ScriptedModalUI ui;
+  RegisterDemoClasses();
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
+  QTemporaryDir dir;
+  for (const char* name :
+       {"TSmartTimeDemo", "TMultiBmpDemo", "TLedCheckDemo", "TSerieSpinDemo", "TCtrlTimDemo", "TBoxLineDemo"}) {
+    SCOPED_TRACE(name);
+    const QString path = dir.path() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".pdf");
+    ui.FileNames.push_back(path);
+    std::unique_ptr<QDialog> dialog = CreateDemoDialog(QLatin1String(name));
+    dialog->findChild<QPushButton*>(QStringLiteral("PrintBtn"))->click();
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  }
 }
 
 }  // namespace
