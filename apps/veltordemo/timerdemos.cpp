@@ -296,12 +296,12 @@ TLedCheckDemo::TLedCheckDemo(QWidget* parent) : TDemoDialog(parent) {
   FPictures = Numbered<TMultiBmp>(*this, "MultiBmp", 3);
   FPictures[2]->SetGlyph(TrafficStrip());
   FPictures[2]->SetGlyphNums(3);
-  for (int i = 1; i <= kChecks; ++i) {
-    if (i <= kSwitches) connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::SwitchChanged);
-    if (i > kSwitches && i < kBlinkOption) connect(Led(i), &TFramedControl::OnClick, this, [this, i] { Choose(i); });
-    if (i >= kBlinkOption && i < kAllOnButton) {
-      connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::OptionsChanged);
-    }
+  for (int i = 1; i <= kSwitches; ++i) connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::SwitchChanged);
+  for (int i = kTrafficLeds; i < kBlinkOption; ++i) {
+    connect(Led(i), &TFramedControl::OnClick, this, [this, i] { Choose(i); });
+  }
+  for (int i = kBlinkOption; i < kAllOnButton; ++i) {
+    connect(Led(i), &TFramedControl::OnClick, this, &TLedCheckDemo::OptionsChanged);
   }
   connect(Led(kAllOnButton), &TFramedControl::OnClick, this, [this] { SwitchAll(true); });
   connect(Led(kAllOffButton), &TFramedControl::OnClick, this, [this] { SwitchAll(false); });
