@@ -7,6 +7,7 @@
 #include "portdemos.h"
 #include "potidemos.h"
 #include "segdemos.h"
+#include "timerdemos.h"
 
 namespace VeltorDemo {
 
@@ -76,7 +77,8 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"StrokeBtn", "TStroke", "TStroke", "Vektorschrift in beliebiger Größe und Neigung", Dialog<TStrokeTextDlg>()},
       {"PlaySoundBtn", "TPlaySound", "TPlaySound", "Wave-Dateien einmal, mit Warten oder endlos abspielen",
        Dialog<TPlaySoundDemo>()},
-      {"SmartTimeBtn", "TSmartTimer", "TSmartTimer", "Zeitgeber für Takt, Blinken und abgezählte Durchläufe", nullptr},
+      {"SmartTimeBtn", "TSmartTimer", "TSmartTimer", "Zeitgeber für Takt, Blinken und abgezählte Durchläufe",
+       Dialog<TSmartTimeDemo>()},
       {"RotLabelBtn", "TRotLabel", "TRotLabel", "Beschriftung in jedem Winkel gedreht, mit Rahmen und Schatten",
        Dialog<TRotLabelDemo>()},
       {"RollFormBtn", "TRollForm / TRollBar", "TRollBar", "Fenster, das sich auf seine Titelleiste aufrollen lässt",
@@ -88,15 +90,19 @@ const std::vector<TLaunchButton>& LaunchButtons() {
       {"GaugeBtn", "TGaugeGp", "TGaugeGp", "Fortschrittsanzeige als Balken, Kreis oder Text", Dialog<TGaugeDemo>()},
       {"GameBtn", "TGamePort", "TGamePort", "Gameport mit zwei Joysticks, Achsen und Feuerknöpfen",
        Dialog<TGamePortDemo>()},
-      {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", nullptr},
-      {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken", nullptr},
-      {"SerieSpinBtn", "TSerieSpin", "TSerieSpin", "Werteauswahl in Normreihen wie E12 mit Pfeiltasten", nullptr},
+      {"GlyphBtn", "TMultiGlyph", "", "Schaltfläche mit mehreren Bildern für jeden Zustand", Dialog<TMultiBmpDemo>()},
+      {"LedCheckBtn", "TLedCheck", "TLedCheck", "Kontrollkästchen und Optionsfeld mit LED statt Haken",
+       Dialog<TLedCheckDemo>()},
+      {"SerieSpinBtn", "TSerieSpin", "TSerieSpin", "Werteauswahl in Normreihen wie E12 mit Pfeiltasten",
+       Dialog<TSerieSpinDemo>()},
       {"Meter360Btn", "TMeter360", "TMeter360", "Rundinstrument über den vollen Kreis, etwa als Kompass",
        Dialog<TMeter360Demo>()},
-      {"CtrlTimBtn", "TCtrlTimer", "TCtrlTimer", "Stoppuhr und Countdown mit Siebensegment-Anzeige", nullptr},
+      {"CtrlTimBtn", "TCtrlTimer", "TCtrlTimer", "Stoppuhr und Countdown mit Siebensegment-Anzeige",
+       Dialog<TCtrlTimDemo>()},
       {"TextScrollBtn", "TTextSrcoll", "TTextScroller", "Lauftext in Farbe, Richtung und Geschwindigkeit einstellbar",
        Dialog<TTextSrcollDemo>()},
-      {"BoxLineBtn", "TBoxLine", "TBoxLine", "Linien und Rahmen in 3D-Optik zum Gliedern von Fenstern", nullptr},
+      {"BoxLineBtn", "TBoxLine", "TBoxLine", "Linien und Rahmen in 3D-Optik zum Gliedern von Fenstern",
+       Dialog<TBoxLineDemo>()},
   };
   return buttons;
 }

@@ -170,7 +170,7 @@ void TPictButton::PaintFace(const TPictButtonLayout& l) {
 void TPictButton::PaintRow(const TPictButtonLayout& l, int row) {
   const TRect& box = l.Rows[std::size_t(row)];
   if (box.IsEmpty()) return;
-  const QString& text = FModel.Texts[std::size_t(row)];
+  const QString text = TPictButtonModel::ShownRowText(FModel.Texts[std::size_t(row)]);
   TCanvas& c = Canvas();
   c.Font = RowFont(row);
   if (FontAutom()) FitFont(c, box, text);

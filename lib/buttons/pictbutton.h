@@ -31,6 +31,9 @@ struct TPictButtonModel {
   bool AllowAllUp = false;
 
   static QString CutText(const QString& s) { return s.left(kTextLength); }
+  // A row as drawn: a tab stands for a space. Drawn as it is, the tab would
+  // run to the canvas's next tab stop and push the rest out of the row.
+  static QString ShownRowText(QString s) { return s.replace(QLatin1Char('\t'), QLatin1Char(' ')); }
   static int ClampGroupIndex(int v) { return std::clamp(v, 0, kMaxGroupIndex); }
   // Text rows the style shows; none for a picture.
   int Rows() const;

@@ -93,6 +93,18 @@ TEST(PictButton, ShowsEachRowInItsOwnFontColour) {
   EXPECT_EQ(b.Text(), QStringLiteral("12345678901234567890"));
 }
 
+// A row starting with a tab looks like one starting with a space, instead of
+// running off to a far tab stop; the property keeps the tab.
+TEST(PictButton, ATabInARowIsDrawnAsASpace) {
+  TPictButton tabbed, spaced;
+  for (TPictButton* b : {&tabbed, &spaced}) b->SetPictStyle(twoRow);
+  tabbed.SetText1(QStringLiteral("\ttriggered"));
+  spaced.SetText1(QStringLiteral(" triggered"));
+  EXPECT_EQ(tabbed.Text1(), QStringLiteral("\ttriggered"));
+  EXPECT_EQ(VeltorTest::ImageDifference(tabbed.SurfaceImage(), spaced.SurfaceImage()), QString());
+  EXPECT_GT(CountColour(tabbed.SurfaceImage(), tabbed.Layout().Rows[1], clLime), 0);
+}
+
 TEST(PictButton, BlinkingBlanksAndRestoresTheContentWithTheClock) {
   TPictButton b;
   b.SurfaceImage();
