@@ -3,6 +3,7 @@
 #include "buttondemos.h"
 #include "eyedemos.h"
 #include "keydemos.h"
+#include "mediademos.h"
 #include "meterdemos.h"
 #include "portdemos.h"
 #include "potidemos.h"
@@ -20,8 +21,8 @@ QString TLaunchButton::Hint() const {
   return QString::fromUtf8(ShortHint) + QLatin1Char('|') + QString::fromUtf8(LongHint);
 }
 
-// A demonstration dialog is added by naming its factory, Dialog<TBevelDemo>(),
-// in place of nullptr.
+// A button opens the dialog its factory names, Dialog<TBevelDemo>(); the
+// three with nullptr act on the main window.
 const std::vector<TLaunchButton>& LaunchButtons() {
   static const std::vector<TLaunchButton> buttons = {
       {"Bevel3DBtn", "TBevel3D", "TBevel3D",
