@@ -1,9 +1,12 @@
 #include "widgetplugin.h"
 
 #include "placeholder.h"
+#include "propertysheet.h"
 #include "registry.h"
 
 #include "host/formloader.h"
+
+#include <QtDesigner/QDesignerFormEditorInterface>
 
 #include <QPainter>
 #include <QPixmap>
@@ -61,8 +64,13 @@ QString TWidgetPlugin::whatsThis() const {
                     : QStringLiteral("%1: a control of the Veltor library (%2).").arg(FRegisteredName, FHeader);
 }
 
+void TWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
+  if (core) TPropertySheetFactory::Install(core->extensionManager());
+  FInitialized = true;
+}
+
 QWidget* TWidgetPlugin::createWidget(QWidget* parent) {
-  if (FComponent) return new TComponentPlaceholder(FClassName, parent);
+  if (FComponent) return new TComponentPlaceholder(FRegisteredName, parent);
   return qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(FRegisteredName, parent));
 }
 
