@@ -113,7 +113,7 @@ void TComponentPlaceholder::paintEvent(QPaintEvent*) {
 
   const QString className = ComponentClass();
   QString capitals;
-  for (const QChar c : className.mid(className.lastIndexOf(QLatin1Char(':')) + 1)) {
+  for (const QChar c : className.mid(className.lastIndexOf(QLatin1Char(':')) + 2)) {
     if (c.isUpper()) capitals += c;
   }
   QFont font = painter.font();

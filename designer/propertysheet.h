@@ -11,6 +11,15 @@
 // a saved form holds the presented type (<color>, <number>), which the form
 // loader reads.
 //
+// Fields of property groups (TPersistent, such as a timer's StartTime) are
+// no properties of their owner; the sheet adds each field of an editable
+// type after Designer's own properties, under the dotted name the form
+// loader reads ("StartTime.ValueMinutes"), and reads and writes it on the
+// group. Fields of other types (text, pictures, enumerations) stay out of
+// the editor, as Designer's editors for them need its own value types; a
+// stored value of such a field still goes through Designer unchanged, as a
+// dynamic property.
+//
 // The plugin registers TPropertySheetFactory with Designer's extension
 // manager; it answers for library objects only and asks the manager for the
 // default sheet itself, answering nullptr to that inner request.
@@ -18,8 +27,11 @@
 #include <QtDesigner/QDesignerPropertySheetExtension>
 #include <QtDesigner/QExtensionFactory>
 
+#include <QMetaProperty>
 #include <QMetaType>
 #include <QPointer>
+
+#include <vector>
 
 class QExtensionManager;
 
@@ -36,32 +48,46 @@ class TPropertySheet : public QObject, public QDesignerPropertySheetExtension {
  public:
   TPropertySheet(QObject* object, QObject* defaultSheet, QObject* parent);
 
-  int count() const override { return FSheet ? Sheet()->count() : 0; }
-  int indexOf(const QString& name) const override { return Sheet()->indexOf(name); }
-  QString propertyName(int index) const override { return Sheet()->propertyName(index); }
-  QString propertyGroup(int index) const override { return Sheet()->propertyGroup(index); }
-  void setPropertyGroup(int index, const QString& group) override { Sheet()->setPropertyGroup(index, group); }
-  bool hasReset(int index) const override { return Sheet()->hasReset(index); }
-  bool reset(int index) override { return Sheet()->reset(index); }
-  bool isVisible(int index) const override { return Sheet()->isVisible(index); }
-  void setVisible(int index, bool visible) override { Sheet()->setVisible(index, visible); }
-  bool isAttribute(int index) const override { return Sheet()->isAttribute(index); }
-  void setAttribute(int index, bool attribute) override { Sheet()->setAttribute(index, attribute); }
-  bool isChanged(int index) const override { return Sheet()->isChanged(index); }
-  void setChanged(int index, bool changed) override { Sheet()->setChanged(index, changed); }
-  bool isEnabled(int index) const override { return Sheet()->isEnabled(index); }
+  int count() const override { return Sheet()->count() + int(FFields.size()); }
+  int indexOf(const QString& name) const override;
+  QString propertyName(int index) const override;
+  QString propertyGroup(int index) const override;
+  void setPropertyGroup(int index, const QString& group) override;
+  bool hasReset(int index) const override { return !Field(index) && Sheet()->hasReset(index); }
+  bool reset(int index) override { return !Field(index) && Sheet()->reset(index); }
+  bool isVisible(int index) const override { return Field(index) || Sheet()->isVisible(index); }
+  void setVisible(int index, bool visible) override;
+  bool isAttribute(int index) const override { return !Field(index) && Sheet()->isAttribute(index); }
+  void setAttribute(int index, bool attribute) override;
+  bool isChanged(int index) const override;
+  void setChanged(int index, bool changed) override;
+  bool isEnabled(int index) const override { return Field(index) || Sheet()->isEnabled(index); }
 
   QVariant property(int index) const override;
   void setProperty(int index, const QVariant& value) override;
 
  private:
+  // One field of a property group, edited as "Group.Field".
+  struct TGroupField {
+    QString Name;
+    QString Group;
+    QPointer<QObject> Owner;  // the group object
+    QMetaProperty Property;
+    bool Changed = false;
+  };
+
   QDesignerPropertySheetExtension* Sheet() const;
+  // The group field at index, or nullptr for Designer's own properties.
+  // Fields follow them, so their indices move when Designer adds dynamic
+  // properties; they are always looked up afresh.
+  TGroupField* Field(int index) const;
   // The property's own type on the object, or an invalid type when the
   // sheet's property is none of the object's (a fake or dynamic one).
   QMetaType ObjectType(int index) const;
 
   QPointer<QObject> FObject;
   QPointer<QObject> FSheet;
+  mutable std::vector<TGroupField> FFields;
 };
 
 class TPropertySheetFactory : public QExtensionFactory {

@@ -64,21 +64,29 @@ QByteArray XDoTool(const QProcessEnvironment& environment, const QStringList& ar
   return tool.Process.readAllStandardOutput().trimmed();
 }
 
-// The library's properties of an object as text, and a control's geometry,
-// for a comparison of two loads of the same form.
-std::map<QString, QString> Values(const QObject* object) {
-  std::map<QString, QString> values;
+// The library's properties of an object as text, fields of property groups
+// under dotted names, and a control's geometry, for a comparison of two
+// loads of the same form.
+void AddValues(const QObject* object, const QMetaObject& base, const QString& prefix,
+               std::map<QString, QString>* values) {
   const QMetaObject* meta = object->metaObject();
-  const QMetaObject& base = object->isWidgetType() ? QWidget::staticMetaObject : QObject::staticMetaObject;
   for (int i = base.propertyCount(); i < meta->propertyCount(); ++i) {
     const QMetaProperty property = meta->property(i);
-    if (property.metaType().flags() & QMetaType::PointerToQObject) continue;
+    const QString name = prefix + QString::fromLatin1(property.name());
     QVariant value = property.read(object);
+    if (property.metaType().flags() & QMetaType::PointerToQObject) {
+      if (const QObject* group = value.value<QObject*>())
+        AddValues(group, QObject::staticMetaObject, name + QLatin1Char('.'), values);
+      continue;
+    }
     if (value.metaType() == QMetaType::fromType<Veltor::TColor>()) value = value.value<Veltor::TColor>().ToString();
-    QString text;
-    QDebug(&text) << value;
-    values[QString::fromLatin1(property.name())] = text;
+    QDebug(&(*values)[name]) << value;
   }
+}
+
+std::map<QString, QString> Values(const QObject* object) {
+  std::map<QString, QString> values;
+  AddValues(object, object->isWidgetType() ? QWidget::staticMetaObject : QObject::staticMetaObject, QString(), &values);
   if (object->isWidgetType()) QDebug(&values[QStringLiteral("geometry")]) << object->property("geometry");
   return values;
 }
@@ -153,6 +161,8 @@ TEST(DesignerRoundTrip, AFormSavedByDesignerLoadsAndLooksTheSame) {
       << written.constData();
   EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("name=\"Time\"[^>]*>\\s*<number>250<"))))
       << written.constData();
+  EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("name=\"StartTime.ValueMinutes\"[^>]*>\\s*<number>5<"))))
+      << written.constData();
 
   VeltorDesigner::RegisterLibraryClasses();
   Veltor::TFormLoader loader;
@@ -160,7 +170,7 @@ TEST(DesignerRoundTrip, AFormSavedByDesignerLoadsAndLooksTheSame) {
   ASSERT_TRUE(madeForm) << qPrintable(loader.ErrorString());
   std::unique_ptr<QWidget> reloadedForm = loader.Load(saved);
   ASSERT_TRUE(reloadedForm) << qPrintable(loader.ErrorString());
-  for (const char* name : {"meter", "led", "display", "timer"}) {
+  for (const char* name : {"meter", "led", "display", "clock", "timer"}) {
     SCOPED_TRACE(name);
     const auto* made = madeForm->findChild<QObject*>(QLatin1String(name));
     const auto* reloaded = reloadedForm->findChild<QObject*>(QLatin1String(name));
