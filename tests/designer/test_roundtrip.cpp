@@ -170,7 +170,7 @@ TEST(DesignerRoundTrip, AFormSavedByDesignerLoadsAndLooksTheSame) {
   ASSERT_TRUE(madeForm) << qPrintable(loader.ErrorString());
   std::unique_ptr<QWidget> reloadedForm = loader.Load(saved);
   ASSERT_TRUE(reloadedForm) << qPrintable(loader.ErrorString());
-  for (const char* name : {"meter", "led", "display", "clock", "timer"}) {
+  for (const char* name : {"meter", "led", "display", "clock", "boxes", "timer"}) {
     SCOPED_TRACE(name);
     const auto* made = madeForm->findChild<QObject*>(QLatin1String(name));
     const auto* reloaded = reloadedForm->findChild<QObject*>(QLatin1String(name));
