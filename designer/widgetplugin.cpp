@@ -58,8 +58,8 @@ QString TWidgetPlugin::toolTip() const {
 
 QString TWidgetPlugin::whatsThis() const {
   return FComponent ? QStringLiteral(
-                          "%1: a non-visual component of the Veltor library. The form shows a placeholder; "
-                          "the form loader creates the component.")
+                          "%1: a non-visual component of the Veltor library. The form shows a placeholder "
+                          "with the component's properties; the form loader creates the component.")
                           .arg(FRegisteredName)
                     : QStringLiteral("%1: a control of the Veltor library (%2).").arg(FRegisteredName, FHeader);
 }
