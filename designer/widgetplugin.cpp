@@ -1,5 +1,6 @@
 #include "widgetplugin.h"
 
+#include "groupfields.h"
 #include "placeholder.h"
 #include "propertysheet.h"
 #include "registry.h"
@@ -34,7 +35,7 @@ QIcon IconOf(QWidget* widget) {
 }  // namespace
 
 TWidgetPlugin::TWidgetPlugin(const QString& registeredName, QObject* parent)
-    : QObject(parent), FRegisteredName(registeredName) {
+    : QObject(parent), FRegisteredName(registeredName), FGroupFields(new TGroupFieldForwarder(this)) {
   const QMetaObject* meta = Veltor::TFormLoader::RegisteredClass(registeredName);
   FClassName = meta ? QString::fromLatin1(meta->className()) : registeredName;
   FHeader = HeaderOfClass(registeredName);
@@ -71,7 +72,9 @@ void TWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
 
 QWidget* TWidgetPlugin::createWidget(QWidget* parent) {
   if (FComponent) return new TComponentPlaceholder(FRegisteredName, parent);
-  return qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(FRegisteredName, parent));
+  auto* control = qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(FRegisteredName, parent));
+  if (control) control->installEventFilter(FGroupFields);
+  return control;
 }
 
 // A new control is named after its class ("TMeter270" -> "meter270") and

@@ -42,6 +42,7 @@ class TWidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
   bool FInitialized = false;
   QSize FDefaultSize;
   QIcon FIcon;
+  QObject* FGroupFields;  // TGroupFieldForwarder of the controls made
 };
 
 }  // namespace VeltorDesigner

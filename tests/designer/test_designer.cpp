@@ -231,6 +231,26 @@ TEST(DesignerPropertySheet, EditsFieldsOfPropertyGroupsUnderDottedNames) {
   EXPECT_EQ(sheet->propertyName(segments), QStringLiteral("ColSegm"));
 }
 
+// Text, picture and enumeration fields stay dynamic properties in Designer;
+// the control still shows them.
+TEST(DesignerPropertySheet, PassesDynamicGroupFieldsOnToTheGroup) {
+  std::unique_ptr<QWidget> boxes(LoadedPlugins().at(QStringLiteral("Veltor::TBoxLine"))->createWidget(nullptr));
+  EXPECT_LT(SheetOf(boxes.get())->indexOf(QStringLiteral("Box1.CaptLong")), 0);
+  const QObject* box0 = boxes->property("Box0").value<QObject*>();
+  const QString untouched = box0->property("CaptLong").toString();
+  boxes->setProperty("Box1.CaptLong", QStringLiteral("Run"));
+  EXPECT_EQ(boxes->property("Box1").value<QObject*>()->property("CaptLong").toString(), QStringLiteral("Run"));
+  EXPECT_EQ(box0->property("CaptLong").toString(), untouched);
+
+  std::unique_ptr<QWidget> text(LoadedPlugins().at(QStringLiteral("Veltor::TTextScroller"))->createWidget(nullptr));
+  const QObject* caret = text->property("Caret").value<QObject*>();
+  text->setProperty("Caret.Shape", QStringLiteral("csVertLine"));
+  EXPECT_EQ(caret->property("Shape").toInt(), 2);
+  text->setProperty("Caret.Nothing", 1);
+  text->setProperty("Caret.Shape", QVariant());
+  EXPECT_EQ(caret->property("Shape").toInt(), 2);
+}
+
 TEST(DesignerPropertySheet, EditsAComponentsPropertiesOnItsTile) {
   const Plugins& plugins = LoadedPlugins();
   for (const auto& [name, className] : RegisteredClasses()) {

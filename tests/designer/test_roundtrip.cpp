@@ -131,20 +131,31 @@ TEST(DesignerRoundTrip, AFormSavedByDesignerLoadsAndLooksTheSame) {
   designerProcess.Process.start(designer, {saved});
   ASSERT_TRUE(designerProcess.Process.waitForStarted(kTimeoutMs));
 
-  const QByteArray window =
-      XDoTool(environment,
-              {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-               QStringLiteral("--name"), QStringLiteral("^Qt Designer$")},
-              kTimeoutMs)
-          .split('\n')
-          .value(0);
-  ASSERT_FALSE(window.isEmpty()) << "Designer's window did not appear";
-  // The form may open a moment after the window; Ctrl+S is sent again until
-  // the file changes.
-  const QByteArray before = ReadAll(saved);
+  // Designer's main window, looked for until it shows.
   QElapsedTimer clock;
   clock.start();
-  while (ReadAll(saved) == before && clock.elapsed() < kTimeoutMs) {
+  QByteArray window;
+  while (window.isEmpty() && designerProcess.Process.state() == QProcess::Running && clock.elapsed() < kTimeoutMs) {
+    window = XDoTool(environment,
+                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                      QStringLiteral("^Qt Designer$")},
+                     5000)
+                 .split('\n')
+                 .value(0);
+    if (window.isEmpty()) QThread::msleep(200);
+  }
+  ASSERT_FALSE(window.isEmpty()) << "Designer's window did not appear; Designer "
+                                 << (designerProcess.Process.state() == QProcess::Running ? "runs" : "ended");
+  // The form may open a moment after the window, so Ctrl+S is sent again
+  // until the file changes; it is read once Designer has written all of it.
+  const QByteArray before = ReadAll(saved);
+  const auto complete = [&] {
+    const QByteArray now = ReadAll(saved);
+    if (now == before || !now.trimmed().endsWith("</ui>")) return false;
+    QThread::msleep(200);
+    return ReadAll(saved) == now;
+  };
+  while (!complete() && clock.elapsed() < 2 * kTimeoutMs) {
     XDoTool(environment,
             {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window),
              QStringLiteral("key"), QStringLiteral("ctrl+s")},
