@@ -1,37 +1,102 @@
 #include "placeholder.h"
 
+#include "host/component.h"
+#include "host/formloader.h"
+
+#include <QHash>
 #include <QPainter>
 
-#include <cstring>
+#include <array>
+#include <deque>
+#include <utility>
 
 namespace VeltorDesigner {
 
 namespace {
 
-// moc's string table: pairs of (offset, length) from its start, then the
-// characters. The class name is string 0.
-QVector<uint> RenamedStrings(const QMetaObject& meta, const QByteArray& className) {
-  const uint* table = meta.d.stringdata;
-  const uint count = table[0] / (2 * sizeof(uint));
-  uint end = table[0];
-  for (uint i = 0; i < count; ++i) end = qMax(end, table[2 * i] + table[2 * i + 1] + 1);
-  QVector<uint> strings((end + className.size() + 1 + sizeof(uint) - 1) / sizeof(uint) + 1, 0);
-  std::memcpy(strings.data(), table, end);
-  strings[0] = end;
-  strings[1] = uint(className.size());
-  std::memcpy(reinterpret_cast<char*>(strings.data()) + end, className.constData(), className.size());
-  return strings;
+// Each copied meta-object level gets its own forwarding function, which
+// hands the call to the level's original function with the tile's
+// component in place of the tile.
+using TStaticMetacall = QMetaObject::Data::StaticMetacallFunction;
+constexpr int kForwardSlots = 64;
+std::array<TStaticMetacall, kForwardSlots> gOriginals{};
+
+template <int Slot>
+void Forward(QObject* object, QMetaObject::Call call, int id, void** arguments) {
+  QObject* component = object ? static_cast<TComponentPlaceholder*>(object)->Component() : nullptr;
+  if (object && !component) return;
+  gOriginals[Slot](component, call, id, arguments);
+}
+
+template <std::size_t... Slots>
+constexpr std::array<TStaticMetacall, kForwardSlots> MakeForwarders(std::index_sequence<Slots...>) {
+  return {&Forward<int(Slots)>...};
+}
+constexpr auto kForwarders = MakeForwarders(std::make_index_sequence<kForwardSlots>());
+
+// The tile's meta-object for a component class: copies of the class's levels
+// down to (not including) QObject, the lowest resting on TPlaceholderTile.
+// Made once per class and kept for the process, as meta-objects are.
+const QMetaObject* TileMetaObject(const QMetaObject* component) {
+  static QHash<const QMetaObject*, const QMetaObject*> made;
+  static std::deque<QMetaObject> copies;
+  static int slotsUsed = 0;
+  if (const QMetaObject* known = made.value(component)) return known;
+
+  std::vector<const QMetaObject*> levels;
+  for (const QMetaObject* m = component; m && m != &QObject::staticMetaObject; m = m->superClass()) levels.push_back(m);
+  if (slotsUsed + int(levels.size()) > kForwardSlots) return nullptr;
+  const QMetaObject* below = &TPlaceholderTile::staticMetaObject;
+  for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+    QMetaObject copy = **level;
+    copy.d.superdata = below;
+    if (copy.d.static_metacall) {
+      gOriginals[slotsUsed] = copy.d.static_metacall;
+      copy.d.static_metacall = kForwarders[slotsUsed++];
+    }
+    copies.push_back(copy);
+    below = &copies.back();
+  }
+  made.insert(component, below);
+  return below;
+}
+
+bool IsPropertyCall(QMetaObject::Call call) {
+  return call == QMetaObject::ReadProperty || call == QMetaObject::WriteProperty ||
+         call == QMetaObject::ResetProperty || call == QMetaObject::BindableProperty ||
+         call == QMetaObject::RegisterPropertyMetaType;
 }
 
 }  // namespace
 
-TComponentPlaceholder::TComponentPlaceholder(const QString& className, QWidget* parent)
-    : TPlaceholderTile(parent), FClassName(className) {
-  FStrings = RenamedStrings(TPlaceholderTile::staticMetaObject, className.toLatin1());
-  FMetaObject = TPlaceholderTile::staticMetaObject;
-  FMetaObject.d.stringdata = FStrings.constData();
+TComponentPlaceholder::TComponentPlaceholder(const QString& registeredName, QWidget* parent)
+    : TPlaceholderTile(parent) {
+  const QMetaObject* componentMeta = Veltor::TFormLoader::RegisteredClass(registeredName);
+  const QMetaObject* tileMeta = componentMeta ? TileMetaObject(componentMeta) : nullptr;
+  QObject* component = tileMeta ? Veltor::TFormLoader::CreateObject(registeredName, this) : nullptr;
+  if (component) {
+    // Designing: components that reach devices or the system leave them alone.
+    if (auto* state = dynamic_cast<Veltor::TComponentBase*>(component)) {
+      state->SetComponentState(state->ComponentState() | Veltor::csDesigning);
+    }
+    FComponent = component;
+    FMetaObject = tileMeta;
+  }
   resize(kSide, kSide);
-  setToolTip(className);
+  setToolTip(registeredName);
+}
+
+// Calls below the component's levels are the tile's own; the rest are the
+// component's, whose own numbering starts after QObject's members.
+int TComponentPlaceholder::qt_metacall(QMetaObject::Call call, int id, void** arguments) {
+  id = TPlaceholderTile::qt_metacall(call, id, arguments);
+  if (id < 0 || !FComponent) return id;
+  if (IsPropertyCall(call))
+    return FComponent->qt_metacall(call, id + QObject::staticMetaObject.propertyCount(), arguments);
+  if (call == QMetaObject::InvokeMetaMethod || call == QMetaObject::RegisterMethodArgumentMetaType) {
+    return FComponent->qt_metacall(call, id + QObject::staticMetaObject.methodCount(), arguments);
+  }
+  return id;
 }
 
 // A raised grey tile with the class name's capitals ("TSmartTimer" -> "ST").
@@ -46,8 +111,9 @@ void TComponentPlaceholder::paintEvent(QPaintEvent*) {
   painter.drawLine(tile.bottomLeft(), tile.bottomRight());
   painter.drawLine(tile.topRight(), tile.bottomRight());
 
+  const QString className = ComponentClass();
   QString capitals;
-  for (const QChar c : FClassName.mid(FClassName.lastIndexOf(QLatin1Char(':')) + 2)) {
+  for (const QChar c : className.mid(className.lastIndexOf(QLatin1Char(':')) + 2)) {
     if (c.isUpper()) capitals += c;
   }
   QFont font = painter.font();

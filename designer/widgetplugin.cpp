@@ -1,9 +1,13 @@
 #include "widgetplugin.h"
 
+#include "groupfields.h"
 #include "placeholder.h"
+#include "propertysheet.h"
 #include "registry.h"
 
 #include "host/formloader.h"
+
+#include <QtDesigner/QDesignerFormEditorInterface>
 
 #include <QPainter>
 #include <QPixmap>
@@ -31,7 +35,7 @@ QIcon IconOf(QWidget* widget) {
 }  // namespace
 
 TWidgetPlugin::TWidgetPlugin(const QString& registeredName, QObject* parent)
-    : QObject(parent), FRegisteredName(registeredName) {
+    : QObject(parent), FRegisteredName(registeredName), FGroupFields(new TGroupFieldForwarder(this)) {
   const QMetaObject* meta = Veltor::TFormLoader::RegisteredClass(registeredName);
   FClassName = meta ? QString::fromLatin1(meta->className()) : registeredName;
   FHeader = HeaderOfClass(registeredName);
@@ -55,15 +59,22 @@ QString TWidgetPlugin::toolTip() const {
 
 QString TWidgetPlugin::whatsThis() const {
   return FComponent ? QStringLiteral(
-                          "%1: a non-visual component of the Veltor library. The form shows a placeholder; "
-                          "the form loader creates the component.")
+                          "%1: a non-visual component of the Veltor library. The form shows a placeholder "
+                          "with the component's properties; the form loader creates the component.")
                           .arg(FRegisteredName)
                     : QStringLiteral("%1: a control of the Veltor library (%2).").arg(FRegisteredName, FHeader);
 }
 
+void TWidgetPlugin::initialize(QDesignerFormEditorInterface* core) {
+  if (core) TPropertySheetFactory::Install(core->extensionManager());
+  FInitialized = true;
+}
+
 QWidget* TWidgetPlugin::createWidget(QWidget* parent) {
-  if (FComponent) return new TComponentPlaceholder(FClassName, parent);
-  return qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(FRegisteredName, parent));
+  if (FComponent) return new TComponentPlaceholder(FRegisteredName, parent);
+  auto* control = qobject_cast<QWidget*>(Veltor::TFormLoader::CreateObject(FRegisteredName, parent));
+  if (control) control->installEventFilter(FGroupFields);
+  return control;
 }
 
 // A new control is named after its class ("TMeter270" -> "meter270") and

@@ -26,7 +26,8 @@ class TWidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
   bool isContainer() const override { return FContainer; }
   QWidget* createWidget(QWidget* parent) override;
   bool isInitialized() const override { return FInitialized; }
-  void initialize(QDesignerFormEditorInterface*) override { FInitialized = true; }
+  // Installs the property sheets of library objects (designer/propertysheet.h).
+  void initialize(QDesignerFormEditorInterface* core) override;
   QString domXml() const override;
 
   bool IsComponent() const { return FComponent; }
@@ -41,6 +42,7 @@ class TWidgetPlugin : public QObject, public QDesignerCustomWidgetInterface {
   bool FInitialized = false;
   QSize FDefaultSize;
   QIcon FIcon;
+  QObject* FGroupFields;  // TGroupFieldForwarder of the controls made
 };
 
 }  // namespace VeltorDesigner

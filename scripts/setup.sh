@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils
   libzip-dev sigrok-cli iverilog libx11-dev
+  designer-qt6 xdotool desktop-file-utils
 )
 
 missing=()

@@ -31,7 +31,11 @@ for entry in tracelo veltordemo veltor-gallery; do
 done
 echo "package contents: $(grep -c . "$work/files.txt") entries"
 
+here="$(cd "$(dirname "$0")" && pwd)"
 if [ "$(id -u)" -ne 0 ]; then
+  # The menu entries of the unpacked package instead of the installed one.
+  dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
+  "$here/desktop_test.sh" "$work/root/usr" || fail "menu entries of the unpacked package"
   echo "SKIP: installing the package needs root (CI runs as root)"
   exit 0
 fi
@@ -39,6 +43,9 @@ cp "$deb" "$work/pkg.deb" && chmod 644 "$work/pkg.deb" && chmod 755 "$work"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$work/pkg.deb" > "$work/apt.log" 2>&1 \
   || { cat "$work/apt.log"; fail "apt install"; }
 version="$(QT_QPA_PLATFORM=offscreen /usr/bin/tracelo --version)"
+"$here/desktop_test.sh" /usr
+menu=$?
 DEBIAN_FRONTEND=noninteractive apt-get remove -y -q veltor > /dev/null 2>&1
+[ "$menu" -eq 0 ] || fail "menu entries of the installed package"
 [ "$version" = "tracelo $(dpkg-deb -f "$deb" Version)" ] || fail "installed tracelo --version said: $version"
 echo "package: all checks passed"
