@@ -123,7 +123,7 @@ void TCustomSpin::SetColTxtBack(TColor v) {
 
 void TCustomSpin::SetPosText(const QStringList& v) {
   Assign(FPosText, v, [this] {
-    if (!ComponentState().testFlag(csLoading)) KeepPositionInList();
+    if (!Loading()) KeepPositionInList();
     Invalidate();
   });
 }
@@ -176,7 +176,7 @@ double TCustomSpin::PosFloat() const {
 
 template <typename Match>
 void TCustomSpin::SelectEntry(Match matches) {
-  if (ComponentState().testFlag(csLoading)) return;
+  if (Loading()) return;
   for (int i = 0; i < Count(); ++i) {
     if (matches(FPosText.at(i))) {
       SetPosition(i);

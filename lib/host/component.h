@@ -66,6 +66,7 @@ class TPersistent : public QObject {
     if (const auto* group = qobject_cast<const TPersistent*>(parent())) return group->ComponentState();
     return TComponentState();
   }
+  bool Loading() const { return ComponentState().testFlag(csLoading); }
 };
 
 }  // namespace Veltor

@@ -69,7 +69,7 @@ void TCustomLabel::Loaded() {
 }
 
 void TCustomLabel::AdjustBounds() {
-  if (!FAutoSize || ComponentState().testFlag(csLoading)) return;
+  if (!FAutoSize || Loading()) return;
   TCanvas& canvas = Canvas();
   canvas.Font = Font();
   // An empty caption still measures one line high.

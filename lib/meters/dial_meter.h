@@ -55,7 +55,6 @@ class TDialMeter : public TVeltorBase {
   void WndProc(TMessage& Message) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 
-  bool Loading() const { return ComponentState().testFlag(csLoading); }
   // A dial property: store and, once painted, rebuild the dial at once.
   template <typename T, typename V>
   void Rebuild(T& field, const V& v) {

@@ -122,7 +122,6 @@ class TGaugeGp : public TRahmen {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
-  bool Loading() const { return ComponentState().testFlag(csLoading); }
   template <typename T>
   void Restyle(T& field, const T& v) {
     if (field == v) return;

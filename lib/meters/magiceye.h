@@ -60,7 +60,6 @@ class TMagicEye : public TRahmen {
   void WndProc(TMessage& Message) override;
 
  private:
-  bool Loading() const { return ComponentState().testFlag(csLoading); }
   template <typename T>
   void Change(T& field, const T& v) {
     if (field == v) return;

@@ -131,7 +131,6 @@ class TCustomMeterPanel : public TVeltorBase {
   void FontChanged() override { StyleChanged(this); }
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 
-  bool Loading() const { return ComponentState().testFlag(csLoading); }
   // A face property: store and, once painted, rebuild the face at once.
   template <typename T, typename V>
   void Rebuild(T& field, const V& v) {

@@ -73,7 +73,7 @@ void TCtlTime::Clear() {
 }
 
 void TCtlTime::SetPart(int part, int v) {
-  if (!ComponentState().testFlag(csLoading) && (v < 0 || v > kPartTop[part] || !ShowsPart(FOwner->Resolution(), part)))
+  if (!Loading() && (v < 0 || v > kPartTop[part] || !ShowsPart(FOwner->Resolution(), part)))
     return;
   if (D[size_t(2 * part)] == v / 10 && D[size_t(2 * part + 1)] == v % 10) return;
   D[size_t(2 * part)] = v / 10;
@@ -180,7 +180,7 @@ void TCtrlTimer::SetResolution(TCtrlTRes v) {
   if (v == FResolution) return;
   FResolution = v;
   // Digits a resolution does not show could never be edited back.
-  if (!ComponentState().testFlag(csLoading)) {
+  if (!Loading()) {
     for (TCtlTime* t : {&FStartTime, &FTrigger1, &FTrigger2, &FTrigger3}) t->Clear();
   }
   Invalidate();

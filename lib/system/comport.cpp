@@ -183,7 +183,7 @@ bool TComPort::ComDialog(int port) const { return ValidPort(port) && FPorts[port
 
 void TComPort::SetComDialog(int port, bool value) {
   // A stored form never opens a dialog while it is being built.
-  if (!value || !ValidPort(port) || ComponentState().testFlag(csLoading)) return;
+  if (!value || !ValidPort(port) || Loading()) return;
   TPortSlot& slot = FPorts[port];
   if (slot.Dialog || (slot.State != TPortState::Closed && slot.State != TPortState::Open)) return;
   auto* form = qobject_cast<QWidget*>(parent());
@@ -200,7 +200,7 @@ int TComPort::BaudRate(int port) const { return PortConfig(port).BaudRate; }
 
 void TComPort::SetBaudRate(int port, int value) {
   if (!ValidPort(port)) return;
-  if (BaudRateAccepted(value) || ComponentState().testFlag(csLoading)) FPorts[port].Config.BaudRate = value;
+  if (BaudRateAccepted(value) || Loading()) FPorts[port].Config.BaudRate = value;
 }
 
 bool TComPort::InUse(int port) const { return ValidPort(port) && FPorts[port].State == TPortState::Open; }
@@ -222,7 +222,7 @@ void TComPort::SetEventEna(int port, bool value) {
 }
 
 void TComPort::SetBufferLen(int value) {
-  if (!ComponentState().testFlag(csLoading)) value = qBound(MinBufferLen, value, MaxBufferLen);
+  if (!Loading()) value = qBound(MinBufferLen, value, MaxBufferLen);
   if (value == FBufferLen) return;
   FBufferLen = value;
   for (TPortSlot& slot : FPorts) slot.Config.SetLimits(value);

@@ -54,7 +54,7 @@ void TGamePort::Release() {
 }
 
 void TGamePort::SetEnabled(bool value) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FEnableAfterLoad = value;
     return;
   }

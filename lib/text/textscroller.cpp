@@ -266,7 +266,7 @@ void TTextScroller::SetFileName(const QString& v) {
 }
 
 void TTextScroller::Reopen(const std::function<void()>& change) {
-  if (ComponentState().testFlag(csLoading)) {  // Loaded() opens the file
+  if (Loading()) {  // Loaded() opens the file
     change();
     return;
   }
@@ -277,7 +277,7 @@ void TTextScroller::Reopen(const std::function<void()>& change) {
 }
 
 void TTextScroller::SetIsOpen(bool v) {
-  if (ComponentState().testFlag(csLoading)) {
+  if (Loading()) {
     FOpenWhenLoaded = v;
     return;
   }

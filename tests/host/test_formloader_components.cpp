@@ -22,7 +22,9 @@ namespace ComponentTest {
 // added while loading.
 QStringList Events;
 
-QString Loading(TComponentState state) { return state.testFlag(csLoading) ? QStringLiteral(" loading") : QString(); }
+QString LoadingNote(TComponentState state) {
+  return state.testFlag(csLoading) ? QStringLiteral(" loading") : QString();
+}
 
 // A non-visual component with an event and values of several kinds.
 class TTestTicker : public TComponent {
@@ -65,7 +67,7 @@ class TTestTicker : public TComponent {
   }
 
  private:
-  void Note(const char* what) { Events << objectName() + '.' + what + Loading(ComponentState()); }
+  void Note(const char* what) { Events << objectName() + '.' + what + LoadingNote(ComponentState()); }
   quint16 FPeriod = 50;
   TMode FMode = tmStopped;
 };
@@ -114,7 +116,7 @@ class TTestClock : public TCustomControl {
   int MaxHours = 24;
 
  protected:
-  void Loaded() override { Events << objectName() + ".Loaded" + Loading(ComponentState()); }
+  void Loaded() override { Events << objectName() + ".Loaded" + LoadingNote(ComponentState()); }
 
  private:
   TTestTime FStartTime{this};
@@ -128,7 +130,7 @@ void TTestTime::SetHours(int v) {
                 .arg(parent()->objectName())
                 .arg(v)
                 .arg(clock->MaxHours)
-                .arg(Loading(ComponentState()));
+                .arg(LoadingNote(ComponentState()));
   FHours = ComponentState().testFlag(csLoading) ? v : qMin(v, clock->MaxHours);
 }
 

@@ -16,6 +16,7 @@
 #include "potis/slider.h"
 #include "segments/disp7seg.h"
 
+#include "dialogtest.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@
 
 using namespace Veltor;
 using namespace VeltorDemo;
+using namespace DemoTest;
 
 namespace {
 
@@ -313,11 +315,6 @@ int CountOf(QObject* root, const char* className) {
   return n;
 }
 
-// Enumerations compare by their number.
-QVariant Comparable(const QVariant& actual, const QVariant& expected) {
-  return expected.typeId() == QMetaType::Int ? QVariant(actual.toInt()) : actual;
-}
-
 void ExpectValues(QObject* dialog, const std::vector<Stored>& values) {
   for (const Stored& value : values) {
     QObject* o = dialog->findChild<QObject*>(QLatin1String(value.Object));
@@ -364,51 +361,6 @@ TEST(DemoDialogs, ChoiceByIndexStaysInsideItsList) {
   EXPECT_EQ(ByIndex(kBevelChoices, 3), bvNone);
   EXPECT_EQ(ByIndex(kBevelChoices, -1), bvNone);
 }
-
-// What the test does to a control of a dialog: a radio group takes the
-// entry's index, a check box the state, an edit the text, a spinner the
-// position (and fires its change), a scroll bar the position.
-void Operate(QObject* control, const QVariant& input) {
-  if (auto* group = qobject_cast<TRadioGroup*>(control)) {
-    group->findChild<QRadioButton*>(QStringLiteral("item%1").arg(input.toInt()))->click();
-  } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-    check->setChecked(input.toBool());
-  } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-    edit->setText(input.toString());
-  } else if (auto* spin = qobject_cast<TCustomSpin*>(control)) {
-    spin->SetPosition(input.toInt());
-    emit spin->onChanging(spin);
-    emit spin->onChanged(spin);
-  } else if (auto* slide = qobject_cast<TCustomSlide*>(control)) {
-    slide->setProperty(qobject_cast<TSelectorSlide*>(control) ? "Position" : "Value", input);
-    emit slide->onChanging(slide);
-  } else if (auto* led = qobject_cast<TLedCheck*>(control)) {
-    led->SetChecked(input.toBool());
-    emit led->OnClick(led);
-  } else if (auto* slider = qobject_cast<TSlider*>(control)) {
-    slider->SetValue(input.toDouble());
-    emit slider->OnChanging(slider);
-  } else if (auto* rotary = qobject_cast<TPoti270*>(control)) {
-    rotary->SetValue(input.toDouble());
-    emit rotary->onChanging(rotary);
-  } else if (auto* poti = qobject_cast<TPoti10T*>(control)) {
-    poti->SetValue(input.toDouble());
-    emit poti->onChanging(poti);
-  } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
-    bar->setValue(input.toInt());
-  } else {
-    ADD_FAILURE() << "cannot operate " << control->metaObject()->className();
-  }
-}
-
-struct HandlerRow {
-  const char* Dialog;
-  const char* Control;
-  QVariant Input;
-  const char* Component;
-  const char* Property;
-  QVariant Expected;
-};
 
 TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
   VeltorTest::ScriptedModalUI ui;
@@ -515,16 +467,7 @@ TEST(DemoDialogs, ControlsSetTheirComponentsProperties) {
       {"TGaugeDemo", "TextSpin4", 0, "GaugeGp2", "MeterMode", false},
       {"TLedTastDemo", "RunCheck", false, "SmartTimer1", "TimerMode", int(TSmartTimer::tmStopped)},
   };
-  for (const HandlerRow& row : rows) {
-    SCOPED_TRACE(std::string(row.Dialog) + " " + row.Control + " -> " + row.Component + "." + row.Property);
-    std::unique_ptr<QDialog> dialog = CreateDemoDialog(QLatin1String(row.Dialog));
-    ASSERT_TRUE(dialog);
-    QObject* control = dialog->findChild<QObject*>(QLatin1String(row.Control));
-    QObject* component = dialog->findChild<QObject*>(QLatin1String(row.Component));
-    ASSERT_TRUE(control && component);
-    Operate(control, row.Input);
-    EXPECT_EQ(Comparable(component->property(row.Property), row.Expected), row.Expected);
-  }
+  ExpectHandlerRows(rows);
 }
 
 void Click(QWidget* w) {

@@ -11,6 +11,7 @@
 #include "potis/poti270.h"
 #include "text/stroke.h"
 
+#include "dialogtest.h"
 #include "testutil.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@
 
 using namespace Veltor;
 using namespace VeltorDemo;
+using namespace DemoTest;
 
 namespace {
 
@@ -45,42 +47,9 @@ QString LabelText(const QDialog& dialog, const char* name) {
   return dialog.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-// What a user does to a control: a spinner steps to an entry, an entry field
-// accepts a number, a check box is ticked, an edit typed into, a radio
-// group's entry picked, a pot turned.
-void Operate(QObject* control, const QVariant& input) {
-  if (auto* spin = qobject_cast<TCustomSpin*>(control)) {
-    spin->SetPosition(input.toInt());
-    emit spin->onChanging(spin);
-  } else if (auto* edit = qobject_cast<TNumEdit*>(control)) {
-    edit->SetValueFloat(input.toDouble());
-    emit edit->OnChange(edit);
-  } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-    check->setChecked(input.toBool());
-  } else if (auto* line = qobject_cast<QLineEdit*>(control)) {
-    line->setText(input.toString());
-  } else if (auto* group = qobject_cast<TRadioGroup*>(control)) {
-    group->findChild<QRadioButton*>(QStringLiteral("item%1").arg(input.toInt()))->click();
-  } else if (auto* poti = qobject_cast<TPoti270*>(control)) {
-    poti->SetValue(input.toDouble());
-    emit poti->onChanging(poti);
-  } else {
-    ADD_FAILURE() << "cannot operate " << control->metaObject()->className();
-  }
-}
-
-struct WiringRow {
-  const char* Dialog;
-  const char* Control;
-  QVariant Input;
-  const char* Component;
-  const char* Property;
-  QVariant Expected;
-};
-
 TEST(KeyDemos, ControlsLandInTheRightProperty) {
   VeltorTest::ScriptedModalUI ui;
-  const WiringRow rows[] = {
+  const std::vector<HandlerRow> rows = {
       {"TJoyStickDemo", "TextSpin1", 3, "JoyStick1", "RepSpeed", 500},
       {"TJoyStickDemo", "RastCenterCheck", true, "JoyStick1", "RastCenter", true},
       {"TJoyStickDemo", "LockModeCheck", true, "JoyStick1", "LockMode", true},
@@ -115,16 +84,7 @@ TEST(KeyDemos, ControlsLandInTheRightProperty) {
       {"TSliderDemo", "TextSpin1", 4, "Slider1", "DragDelay", 10},
       {"TSliderDemo", "ScalaCheck", false, "Slider7", "ScalaShow", false},
   };
-  for (const WiringRow& row : rows) {
-    SCOPED_TRACE(std::string(row.Dialog) + " " + row.Control + " -> " + row.Component + "." + row.Property);
-    std::unique_ptr<QDialog> dialog = Open(row.Dialog);
-    QObject* control = dialog->findChild<QObject*>(QLatin1String(row.Control));
-    QObject* component = dialog->findChild<QObject*>(QLatin1String(row.Component));
-    ASSERT_TRUE(control && component);
-    Operate(control, row.Input);
-    const QVariant actual = component->property(row.Property);
-    EXPECT_EQ(row.Expected.typeId() == QMetaType::Int ? QVariant(actual.toInt()) : actual, row.Expected);
-  }
+  ExpectHandlerRows(rows, Open);
 }
 
 void Press(TKeypad* pad, int key) {
