@@ -21,9 +21,12 @@ namespace {
 
 constexpr int kIconSide = 22;
 
-// The control drawn at its default size, shrunk into an icon.
+// The control drawn at its default size, shrunk into an icon. Of a long
+// control only the start shows, at most twice as long as it is thick, or
+// the icon would be a hairline.
 QIcon IconOf(QWidget* widget) {
-  const QPixmap picture = widget->grab();
+  const QSize size = widget->size();
+  const QPixmap picture = widget->grab(QRect(QPoint(0, 0), size.boundedTo(QSize(2 * size.height(), 2 * size.width()))));
   if (picture.isNull()) return QIcon();
   QPixmap icon(kIconSide, kIconSide);
   icon.fill(Qt::transparent);

@@ -71,6 +71,16 @@ QString Describe(const QVariant& value) {
   return text;
 }
 
+// The pixels of a 22-pixel icon that are not see-through.
+int DrawnPixels(const QIcon& icon) {
+  const QImage image = icon.pixmap(22, 22).toImage().convertToFormat(QImage::Format_ARGB32);
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) n += qAlpha(image.pixel(x, y)) > 0;
+  }
+  return n;
+}
+
 TEST(DesignerPlugin, OffersEveryRegisteredClassInTheVeltorGroup) {
   const Plugins& plugins = LoadedPlugins();
   const auto classes = RegisteredClasses();
@@ -84,6 +94,8 @@ TEST(DesignerPlugin, OffersEveryRegisteredClassInTheVeltorGroup) {
     EXPECT_EQ(plugin->group(), QStringLiteral("Veltor"));
     EXPECT_TRUE(plugin->toolTip().contains(name));
     EXPECT_FALSE(plugin->icon().isNull());
+    // The control itself, not a hairline of a long one.
+    EXPECT_GE(DrawnPixels(plugin->icon()), 22 * 22 / 4);
     // The header that declares the class, as the library installs it.
     EXPECT_EQ(plugin->includeFile(), VeltorDesigner::HeaderOfClass(name));
     EXPECT_TRUE(QFileInfo::exists(QStringLiteral(VELTOR_LIB_DIR "/") + plugin->includeFile()))
