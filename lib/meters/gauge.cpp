@@ -61,6 +61,12 @@ bool TGaugeModel::SetValueMax(double v, bool loading) {
   return Recompute();
 }
 
+bool TGaugeModel::Normalise() {
+  if (FMax <= FMin) FMax = FMin + 1;
+  FValue = std::clamp(FValue, FMin, FMax);
+  return Recompute();
+}
+
 bool TGaugeModel::SetDamping(int v) {
   v = std::clamp(v, 0, kMaxDamping);
   if (v == FDamping) return false;
@@ -139,6 +145,14 @@ void TGaugeGp::SetOrientation(TOrientation v) {
 }
 
 void TGaugeGp::Resized() { ApplyShape(); }
+
+// A hidden widget hears of its size only when shown; a form's gauges know
+// their orientation and reading as soon as the form is read.
+void TGaugeGp::Loaded() {
+  TRahmen::Loaded();
+  ApplyShape();
+  if (FModel.Normalise()) RedrawStep();
+}
 
 void TGaugeGp::ApplyShape() {
   if (FShaping) return;

@@ -30,6 +30,9 @@ class TGaugeModel {
   bool SetValueMin(double v, bool loading = false);
   bool SetValueMax(double v, bool loading = false);
   bool SetDamping(int v);
+  // After a stored form: an empty range gets one unit, the value is brought
+  // into the range and the reading follows. True when the reading changed.
+  bool Normalise();
   // One motion step of the shown percentage towards Percent.
   void Step();
 
@@ -116,6 +119,7 @@ class TGaugeGp : public TRahmen {
  protected:
   void Paint() override;
   void Resized() override;
+  void Loaded() override;
   void WndProc(TMessage& Message) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

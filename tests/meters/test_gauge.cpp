@@ -185,6 +185,33 @@ TEST(Gauge, StoredFormNamesTheOrientation) {
   EXPECT_EQ(g->SegmWidth(), 8);  // below 1: ignored
 }
 
+// The value comes before its range in the form; the reading is there
+// before the form is shown, and an inverted range is mended.
+TEST(Gauge, StoredFormValueShowsItsReadingAndTheRangeIsMended) {
+  RegisterMeterClasses();
+  VeltorTest::FormFiles files;
+  const auto form = files.LoadBody(R"(
+  <widget class="TGaugeGp" name="Level">
+   <property name="geometry"><rect><x>0</x><y>0</y><width>150</width><height>20</height></rect></property>
+   <property name="Value"><double>150</double></property>
+   <property name="ValueMax"><double>200</double></property>
+  </widget>
+  <widget class="TGaugeGp" name="Upside">
+   <property name="Value"><double>9</double></property>
+   <property name="ValueMin"><double>50</double></property>
+   <property name="ValueMax"><double>20</double></property>
+  </widget>)");
+  ASSERT_TRUE(form);
+  auto* level = form->findChild<TGaugeGp*>("Level");
+  auto* upside = form->findChild<TGaugeGp*>("Upside");
+  ASSERT_TRUE(level && upside);
+  EXPECT_DOUBLE_EQ(level->Model().Percent(), 75);
+  EXPECT_DOUBLE_EQ(upside->Model().ValueMin(), 50);
+  EXPECT_DOUBLE_EQ(upside->Model().ValueMax(), 51);
+  EXPECT_DOUBLE_EQ(upside->Model().Value(), 50);
+  EXPECT_DOUBLE_EQ(upside->Model().Percent(), 0);
+}
+
 TEST(Gauge, AClickFiresEachEventOnce) {
   auto g = Painted();
   QSignalSpy click(g.get(), &TGaugeGp::OnClick);
