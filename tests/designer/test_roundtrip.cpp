@@ -92,6 +92,9 @@ std::map<QString, QString> Values(const QObject* object) {
 }
 
 TEST(DesignerRoundTrip, AFormSavedByDesignerLoadsAndLooksTheSame) {
+#ifdef VELTOR_SANITIZED
+  GTEST_SKIP() << "a plugin built with the sanitizers cannot load into Designer, which is built without";
+#endif
   const QString designer = Designer();
   const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
   const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
