@@ -11,8 +11,9 @@
 #include "potis/selectorslide.h"
 #include "potis/slider.h"
 
+#include "viewsheet.h"
+
 #include <QApplication>
-#include <QPainter>
 #include <QWidget>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include <vector>
 
 using namespace Veltor;
+using namespace VeltorGallery;
 
 namespace {
 
@@ -124,7 +126,7 @@ int main(int argc, char** argv) {
   qputenv("VELTOR_NO_SYSTEM_TICK", "1");
   QApplication app(argc, argv);
 
-  const int gap = 10, label = 16, columns = 6;
+  const int columns = 6;
   const std::vector<TView> views = Views();
   QWidget window;
   window.setAttribute(Qt::WA_DontShowOnScreen);
@@ -137,30 +139,8 @@ int main(int argc, char** argv) {
   window.show();
   QApplication::processEvents();
 
-  std::vector<QPoint> places;
-  int y = gap, width = 0;
-  for (std::size_t row = 0; row < views.size(); row += columns) {
-    int x = gap, height = 0;
-    for (std::size_t i = row; i < std::min(views.size(), row + columns); ++i) {
-      places.emplace_back(x, y);
-      x += std::max(controls[i]->Width(), 130) + gap;
-      height = std::max(height, controls[i]->Height());
-    }
-    width = std::max(width, x);
-    y += height + label + gap;
-  }
-  QImage sheet(width, y, QImage::Format_RGB32);
-  sheet.fill(QColor(0xa8, 0xb4, 0xc0));
-  QPainter p(&sheet);
-  for (std::size_t i = 0; i < views.size(); ++i) {
-    p.drawImage(places[i], controls[i]->SurfaceImage());
-    p.drawText(places[i].x(), places[i].y() + controls[i]->Height() + label - 4, views[i].Title);
-  }
-  p.end();
-  const QImage out = zoom > 1 ? sheet.scaled(sheet.size() * zoom) : sheet;
-  if (!out.save(QString::fromLocal8Bit(argv[1]))) {
-    std::fprintf(stderr, "veltor_linear_views: cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+  std::vector<TSheetPicture> pictures;
+  for (std::size_t i = 0; i < views.size(); ++i)
+    pictures.push_back({views[i].Title, controls[i]->SurfaceImage(), controls[i]->size()});
+  return SaveSheet(ViewSheet(pictures, columns, 130), zoom, argv[1], "veltor_linear_views");
 }
